@@ -1,0 +1,40 @@
+#pragma once
+
+#include "board.h"
+
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/Text.hpp>
+#include <SFML/Window/Event.hpp>
+
+#include <memory>
+#include <sstream>
+
+// The application: owns the window, the fonts and texts, and the round.
+class Game {
+public:
+    std::unique_ptr<sf::RenderWindow> window;
+    sf::Event event{}; // filled by pollEvent; handleKey reads the key from it
+    sf::Font hudFont;
+    sf::Font bannerFont;
+    sf::Text scoreText;
+    sf::Text wallsText;
+    sf::Text winText;
+    Board board;
+    std::stringstream hudStream{std::ios::in | std::ios::out};
+
+    Game();
+    ~Game();
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    void initWindow();
+    void initTexts();
+    // The frame loop; returns once the window has been closed.
+    void run();
+    // One pass of the loop: events, tick and picture.
+    void frame();
+    void handleKey();
+    void update();
+    void render();
+};

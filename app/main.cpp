@@ -1,0 +1,7 @@
+#include "game.h"
+
+int main() {
+    Game game{};
+    game.run();
+    return 0;
+}

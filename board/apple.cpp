@@ -1,0 +1,7 @@
+#include "apple.h"
+
+#include <SFML/Graphics/Color.hpp>
+
+Apple::Apple() {
+    setFillColor(sf::Color::Red);
+}

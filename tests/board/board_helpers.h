@@ -1,0 +1,65 @@
+#pragma once
+
+#include "board.h"
+#include "config.h"
+
+#include <SFML/System/Vector2.hpp>
+
+#include <vector>
+
+// Grid cells as (column, row), and ways to put a board into a chosen position.
+
+inline sf::Vector2f corner(sf::Vector2i cell) {
+    const auto size = static_cast<int>(CELL_SIZE);
+    return sf::Vector2f(static_cast<float>(cell.x * size), static_cast<float>(cell.y * size));
+}
+
+inline sf::Vector2i cellOf(const sf::Vector2f& position) {
+    const auto size = static_cast<float>(CELL_SIZE);
+    return sf::Vector2i(static_cast<int>(position.x / size), static_cast<int>(position.y / size));
+}
+
+// Replaces the chain with segments on the given cells, head first.
+inline void layChain(Board& board, const std::vector<sf::Vector2i>& cells) {
+    board.segments.assign(cells.size(), Cell());
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        board.segments[i].setPosition(corner(cells[i]));
+    board.headX = static_cast<float>(cells.front().x);
+    board.headY = static_cast<float>(cells.front().y);
+}
+
+inline std::vector<sf::Vector2i> chainCells(const Board& board) {
+    std::vector<sf::Vector2i> cells;
+    for (const Cell& segment : board.segments)
+        cells.push_back(cellOf(segment.getPosition()));
+    return cells;
+}
+
+inline void putApple(Board& board, sf::Vector2i cell) {
+    board.apple.setPosition(corner(cell));
+}
+
+// Everything a player could tell apart, for comparing two boards.
+struct BoardState {
+    float headX, headY, stepX, stepY;
+    int rows, cols, score;
+    bool turnTaken, wallsSolid, won;
+    std::vector<sf::Vector2f> segments;
+    sf::Vector2f apple;
+    int direction;
+
+    explicit BoardState(const Board& b)
+        : headX(b.headX), headY(b.headY), stepX(b.stepX), stepY(b.stepY), rows(b.rows),
+          cols(b.cols), score(b.score), turnTaken(b.turnTaken), wallsSolid(b.wallsSolid),
+          won(b.won), apple(b.apple.getPosition()), direction(b.direction) {
+        for (const Cell& segment : b.segments)
+            segments.push_back(segment.getPosition());
+    }
+
+    bool operator==(const BoardState& o) const {
+        return headX == o.headX && headY == o.headY && stepX == o.stepX && stepY == o.stepY &&
+               rows == o.rows && cols == o.cols && score == o.score && turnTaken == o.turnTaken &&
+               wallsSolid == o.wallsSolid && won == o.won && segments == o.segments &&
+               apple == o.apple && direction == o.direction;
+    }
+};
