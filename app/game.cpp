@@ -53,9 +53,53 @@ void Game::frame() {
     window->display();
 }
 
-void Game::handleKey() {}
+namespace {
 
-void Game::update() {}
+// Accepts a turn unless it would reverse the chain onto itself or a turn has
+// already been taken since the last move.
+void steer(Board& board, Direction heading, Direction opposite) {
+    if (board.direction == opposite || board.turnTaken)
+        return;
+    board.direction = heading;
+    board.turnTaken = true;
+}
+
+} // namespace
+
+void Game::handleKey() {
+    switch (event.key.code) {
+    case sf::Keyboard::E:
+        board.wallsSolid = !board.wallsSolid;
+        break;
+    case sf::Keyboard::Space:
+        window->close();
+        break;
+    case sf::Keyboard::Left:
+        steer(board, Left, Right);
+        break;
+    case sf::Keyboard::Right:
+        steer(board, Right, Left);
+        break;
+    case sf::Keyboard::Up:
+        steer(board, Up, Down);
+        break;
+    case sf::Keyboard::Down:
+        steer(board, Down, Up);
+        break;
+    default:
+        break;
+    }
+}
+
+void Game::update() {
+    // Every step runs in every tick, even after a restart: the new round shows
+    // in this frame, and an apple on the top-left cell is eaten at once.
+    board.turnTaken = false;
+    board.advanceHead();
+    board.checkSelfHit();
+    board.applyEdges();
+    board.tryEat();
+}
 
 void Game::render() {
     window->draw(board.apple);

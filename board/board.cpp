@@ -36,3 +36,119 @@ void Board::dropAppleOnRandomCell() {
     apple.setPosition(static_cast<float>(column * static_cast<int>(CELL_SIZE)),
                       static_cast<float>(row * static_cast<int>(CELL_SIZE)));
 }
+
+void Board::advanceHead() {
+    switch (direction) {
+    case Up:
+        stepX = 0.f;
+        stepY = -1.f;
+        break;
+    case Down:
+        stepX = 0.f;
+        stepY = 1.f;
+        break;
+    case Left:
+        stepX = -1.f;
+        stepY = 0.f;
+        break;
+    case Right:
+        stepX = 1.f;
+        stepY = 0.f;
+        break;
+    }
+    headX += stepX;
+    headY += stepY;
+    followHead();
+}
+
+void Board::followHead() {
+    // Tail first, so that each segment takes the place its predecessor held
+    // before this tick.
+    for (std::size_t i = segments.size() - 1; i > 0; --i)
+        segments[i].setPosition(segments[i - 1].getPosition());
+    putHeadSegmentOnHeadCell();
+}
+
+void Board::checkSelfHit() {
+    const sf::Vector2f head = segments[0].getPosition();
+    for (std::size_t n = segments.size() - 1; n > 0; --n) {
+        const sf::Vector2f other = segments[n].getPosition();
+        if (other.x == head.x && other.y == head.y) {
+            reset();
+            return;
+        }
+    }
+}
+
+void Board::applyEdges() {
+    const auto lastCol = static_cast<float>(cols - 1);
+    const auto lastRow = static_cast<float>(rows - 1);
+    if (wallsSolid) {
+        if (headX > lastCol || headY > lastRow || headX < 0.f || headY < 0.f)
+            reset();
+        return;
+    }
+
+    bool wrapped = false;
+    if (headX > lastCol) {
+        headX = 0.f;
+        wrapped = true;
+    }
+    if (headY > lastRow) {
+        headY = 0.f;
+        wrapped = true;
+    }
+    if (headX < 0.f) {
+        headX = lastCol;
+        wrapped = true;
+    }
+    if (headY < 0.f) {
+        headY = lastRow;
+        wrapped = true;
+    }
+    if (wrapped) {
+        // Only the head jumps to the far edge; the body keeps this tick's move.
+        putHeadSegmentOnHeadCell();
+        // The self-hit test saw the head off the grid, where nothing lies; a head
+        // that wraps onto its own body has hit it all the same.
+        checkSelfHit();
+    }
+}
+
+void Board::tryEat() {
+    const sf::Vector2f head = segments[0].getPosition();
+    const sf::Vector2f food = apple.getPosition();
+    if (food.x != head.x || food.y != head.y)
+        return;
+
+    // The head still covers the eaten cell, so the apple cannot land there again.
+    placeApple();
+    segments.push_back(Cell());
+    segments.back().setPosition(segments[0].getPosition());
+    ++score;
+    if (static_cast<int>(segments.size()) == rows * cols)
+        won = true;
+}
+
+void Board::placeApple() {
+    // Rejection sampling over the whole grid; at least one cell is free while
+    // the round is not won, so the loop ends.
+    bool covered = true;
+    while (covered) {
+        dropAppleOnRandomCell();
+        const sf::Vector2f food = apple.getPosition();
+        covered = false;
+        for (const Cell& segment : segments) {
+            const sf::Vector2f p = segment.getPosition();
+            if (p.x == food.x && p.y == food.y) {
+                covered = true;
+                break;
+            }
+        }
+    }
+}
+
+void Board::putHeadSegmentOnHeadCell() {
+    const auto size = static_cast<float>(CELL_SIZE);
+    segments[0].setPosition(headX * size, headY * size);
+}

@@ -31,7 +31,18 @@ public:
     // Starts a new round; the apple and the walls setting stay as they are.
     void reset();
 
+    // The parts of one tick, called in this order by the game's update.
+    void advanceHead();
+    void followHead();
+    void checkSelfHit();
+    void applyEdges();
+    void tryEat();
+
+    // Moves the apple to a random cell that no segment covers.
+    void placeApple();
+
 private:
     void layStartingChain();
+    void putHeadSegmentOnHeadCell();
     void dropAppleOnRandomCell();
 };

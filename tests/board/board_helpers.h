@@ -63,3 +63,23 @@ struct BoardState {
                apple == o.apple && direction == o.direction;
     }
 };
+
+// The tick in the order the game runs it: clear the turn, move, self-hit, edges, eat.
+inline void tick(Board& board) {
+    board.turnTaken = false;
+    board.advanceHead();
+    board.checkSelfHit();
+    board.applyEdges();
+    board.tryEat();
+}
+
+inline bool isFreshRound(const Board& board) {
+    if (board.segments.size() != 4u || board.headX != 0.f || board.headY != 0.f ||
+        board.score != 0 || board.direction != Right)
+        return false;
+    for (const Cell& segment : board.segments) {
+        if (segment.getPosition() != sf::Vector2f(0.f, 0.f))
+            return false;
+    }
+    return true;
+}
