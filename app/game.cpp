@@ -5,6 +5,7 @@
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Window/VideoMode.hpp>
 
+#include <iostream>
 #include <locale>
 
 Game::Game() {
@@ -24,7 +25,38 @@ void Game::initWindow() {
     window->setFramerateLimit(FRAME_LIMIT);
 }
 
-void Game::initTexts() {}
+namespace {
+
+// A font that does not load is reported and otherwise ignored: its texts are
+// simply drawn without glyphs.
+void loadFont(sf::Font& font, const char* path) {
+    if (!font.loadFromFile(path))
+        std::cout << FONT_ERROR << std::endl;
+}
+
+void setUpHudLine(sf::Text& line, const sf::Font& font, float y) {
+    line.setFont(font);
+    line.setFillColor(sf::Color::White);
+    line.setPosition(0.f, y);
+    line.setCharacterSize(HUD_CHARACTER_SIZE);
+}
+
+} // namespace
+
+void Game::initTexts() {
+    loadFont(hudFont, HUD_FONT_PATH);
+    setUpHudLine(scoreText, hudFont, SCORE_LINE_Y);
+    setUpHudLine(wallsText, hudFont, WALLS_LINE_Y);
+
+    loadFont(bannerFont, BANNER_FONT_PATH);
+    winText.setFont(bannerFont);
+    winText.setCharacterSize(BANNER_CHARACTER_SIZE);
+    winText.setFillColor(sf::Color::White);
+    winText.setString(sf::String(BANNER_TEXT, std::locale()));
+    // Centred by the width of its bounds alone; it stays on the top edge.
+    const auto centre = static_cast<float>(WIDTH / 2u);
+    winText.setPosition(centre - winText.getGlobalBounds().width / 2.f, 0.f);
+}
 
 void Game::run() {
     while (window->isOpen())
@@ -105,4 +137,20 @@ void Game::render() {
     window->draw(board.apple);
     for (const Cell& segment : board.segments)
         window->draw(segment);
+    drawHud();
+}
+
+void Game::drawHud() {
+    // One stream for the whole run, emptied before each line.
+    hudStream.str("");
+    hudStream << SCORE_LABEL << board.score;
+    scoreText.setString(sf::String(hudStream.str(), std::locale()));
+
+    hudStream.str("");
+    hudStream << WALLS_LABEL << board.wallsSolid;
+    wallsText.setString(sf::String(hudStream.str(), std::locale()));
+
+    // Last, so the lines lie over any piece on the top-left cells.
+    window->draw(scoreText);
+    window->draw(wallsText);
 }

@@ -37,4 +37,7 @@ public:
     void handleKey();
     void update();
     void render();
+
+private:
+    void drawHud();
 };
