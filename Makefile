@@ -6,7 +6,9 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps configure build play test clean
+PREFIX ?= /usr/local
+
+.PHONY: all deps configure build play test install package clean
 
 all: build
 
@@ -24,6 +26,12 @@ play: build
 
 test: build
 	cd $(BUILD_DIR) && ../scripts/with-xvfb ctest --output-on-failure --parallel $(JOBS)
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD_DIR) && cpack
 
 clean:
 	rm -rf $(BUILD_DIR)
