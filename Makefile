@@ -8,7 +8,7 @@ MAKEFLAGS += --no-print-directory
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build play test install package clean
+.PHONY: all deps configure build play test bench install package clean
 
 all: build
 
@@ -26,6 +26,10 @@ play: build
 
 test: build
 	cd $(BUILD_DIR) && ../scripts/with-xvfb ctest --output-on-failure --parallel $(JOBS)
+
+bench: build
+	cd $(BUILD_DIR) && ../scripts/with-xvfb sh -c \
+		'./bench/board_bench && ./bench/frame_bench && ./bench/process_bench'
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)

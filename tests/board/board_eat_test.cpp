@@ -25,17 +25,6 @@ sf::Vector2i drawCell() {
     return {column, row};
 }
 
-// The 600 cells in a back-and-forth order: row 0 left to right, row 1 right to
-// left, and so on; neighbours in the list are neighbours on the grid.
-Cells serpentine() {
-    Cells cells;
-    for (int row = 0; row < 20; ++row) {
-        for (int i = 0; i < 30; ++i)
-            cells.push_back({row % 2 == 0 ? i : 29 - i, row});
-    }
-    return cells;
-}
-
 } // namespace
 
 TEST(BoardEating, HeadOnTheAppleGrowsTheChainOntoTheHeadCellAndScores) {
@@ -137,15 +126,8 @@ TEST(BoardEating, FirstAppleUnderTheStackedChainWaitsUntilTheHeadReturns) {
 }
 
 TEST(BoardWin, LastAppleFillsTheBoard) {
-    // 599 segments along a path through every cell but the last; the apple on
-    // the last cell, right ahead of the head.
-    const Cells path = serpentine();
-    Cells chain(path.rbegin() + 1, path.rend());
     Board board;
-    layChain(board, chain);
-    board.score = 595;
-    board.direction = Left; // row 19 runs right to left
-    putApple(board, path.back());
+    oneMoveFromTheWin(board);
     ASSERT_EQ(board.segments.size(), 599u);
 
     tick(board);

@@ -83,3 +83,63 @@ inline bool isFreshRound(const Board& board) {
     }
     return true;
 }
+
+// The 600 cells back and forth: row 0 left to right, row 1 right to left, and so
+// on; neighbours in the list are neighbours on the grid.
+inline std::vector<sf::Vector2i> serpentine() {
+    std::vector<sf::Vector2i> cells;
+    for (int row = 0; row < 20; ++row) {
+        for (int i = 0; i < 30; ++i)
+            cells.push_back({row % 2 == 0 ? i : 29 - i, row});
+    }
+    return cells;
+}
+
+// A chain of 599 along the serpentine, its head right before the last free
+// cell, where the apple lies: the next tick fills the board.
+inline void oneMoveFromTheWin(Board& board) {
+    const std::vector<sf::Vector2i> path = serpentine();
+    layChain(board, std::vector<sf::Vector2i>(path.rbegin() + 1, path.rend()));
+    board.score = 595;
+    board.direction = Left; // row 19 runs right to left
+    putApple(board, path.back());
+}
+
+// A closed path through all 600 cells: along row 0 to the right, back and forth
+// over columns 1..29 down to row 19, then up column 0 to the start.
+inline Direction cycleHeading(int col, int row) {
+    if (row == 0)
+        return col < 29 ? Right : Down;
+    if (col == 0)
+        return Up;
+    if (row % 2 == 1) // these rows run right to left
+        return col > 1 || row == 19 ? Left : Down;
+    return col < 29 ? Right : Down;
+}
+
+// Lays a chain of the given length along that closed path, head on its n-th cell.
+inline void layChainOnCycle(Board& board, std::size_t length, std::size_t headStep) {
+    std::vector<sf::Vector2i> cycle{{0, 0}};
+    while (cycle.size() < 600) {
+        const sf::Vector2i at = cycle.back();
+        switch (cycleHeading(at.x, at.y)) {
+        case Up:
+            cycle.push_back({at.x, at.y - 1});
+            break;
+        case Down:
+            cycle.push_back({at.x, at.y + 1});
+            break;
+        case Left:
+            cycle.push_back({at.x - 1, at.y});
+            break;
+        case Right:
+            cycle.push_back({at.x + 1, at.y});
+            break;
+        }
+    }
+    std::vector<sf::Vector2i> chain;
+    for (std::size_t i = 0; i < length; ++i)
+        chain.push_back(cycle[(headStep + 600 - i) % 600]);
+    layChain(board, chain);
+    board.direction = cycleHeading(chain.front().x, chain.front().y);
+}

@@ -14,20 +14,6 @@ std::string text(const sf::Text& t) {
     return t.getString().toAnsiString();
 }
 
-// A chain of 599 along a back-and-forth path, its head right before the last
-// free cell, where the apple lies: the next tick fills the board.
-void oneMoveFromTheWin(Board& board) {
-    std::vector<sf::Vector2i> path;
-    for (int row = 0; row < 20; ++row) {
-        for (int i = 0; i < 30; ++i)
-            path.push_back({row % 2 == 0 ? i : 29 - i, row});
-    }
-    layChain(board, std::vector<sf::Vector2i>(path.rbegin() + 1, path.rend()));
-    board.score = 595;
-    board.direction = Left;
-    putApple(board, path.back());
-}
-
 unsigned whiteIn(const sf::Image& picture, sf::Vector2u from, sf::Vector2u to) {
     return countColour(picture, sf::Color::White, from, to);
 }

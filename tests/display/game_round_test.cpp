@@ -13,18 +13,6 @@ using sf::Keyboard;
 
 namespace {
 
-// A closed path through all 600 cells: along row 0 to the right, back and forth
-// over columns 1..29 down to row 19, then up column 0 to the start.
-Direction cycleHeading(int col, int row) {
-    if (row == 0)
-        return col < 29 ? Right : Down;
-    if (col == 0)
-        return Up;
-    if (row % 2 == 1) // these rows run right to left
-        return col > 1 || row == 19 ? Left : Down;
-    return col < 29 ? Right : Down;
-}
-
 Keyboard::Key keyFor(Direction heading) {
     switch (heading) {
     case Up:

@@ -8,8 +8,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <signal.h>
 #include <sstream>
@@ -262,7 +264,7 @@ void GameProcess::drain() {
     readAvailable(errFd_, err_);
 }
 
-XWindow GameProcess::waitForWindow(double seconds) {
+XWindow GameProcess::waitForWindow(double seconds, const std::string& title) {
     Display* display = server_.display();
     const double deadline = now() + seconds;
     while (now() < deadline && running()) {
@@ -274,8 +276,7 @@ XWindow GameProcess::waitForWindow(double seconds) {
             for (unsigned i = 0; i < count && window_ == 0; ++i) {
                 XWindowAttributes attributes;
                 if (XGetWindowAttributes(display, children[i], &attributes) &&
-                    attributes.map_state == IsViewable &&
-                    windowName(display, children[i]) == "TARNWIK")
+                    attributes.map_state == IsViewable && windowName(display, children[i]) == title)
                     window_ = children[i];
             }
             if (children != nullptr)
@@ -404,14 +405,46 @@ std::string GameProcess::errors() {
     return err_;
 }
 
-std::size_t GameProcess::residentKiB() const {
-    std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
+namespace {
+
+std::size_t statusKiB(pid_t pid, const std::string& field) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string line;
     while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stoul(line.substr(6));
+        if (line.rfind(field, 0) == 0)
+            return std::stoul(line.substr(field.size()));
     }
     return 0;
+}
+
+} // namespace
+
+std::size_t GameProcess::residentKiB() const {
+    return statusKiB(pid_, "VmRSS:");
+}
+
+std::size_t GameProcess::peakResidentKiB() const {
+    return statusKiB(pid_, "VmHWM:");
+}
+
+double GameProcess::cpuSeconds() const {
+    // Nanoseconds on a processor, per thread (the renderer runs threads of its
+    // own), summed over the threads alive now.
+    const std::string tasks = "/proc/" + std::to_string(pid_) + "/task";
+    DIR* dir = ::opendir(tasks.c_str());
+    if (dir == nullptr)
+        return 0.0;
+    double total = 0.0;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (entry->d_name[0] == '.')
+            continue;
+        std::ifstream stat(tasks + "/" + entry->d_name + "/schedstat");
+        double nanoseconds = 0.0;
+        if (stat >> nanoseconds)
+            total += nanoseconds;
+    }
+    ::closedir(dir);
+    return total / 1e9;
 }
 
 } // namespace e2e

@@ -94,8 +94,8 @@ public:
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;
 
-    // Waits until a viewable top-level window titled "TARNWIK" exists; 0 if none came.
-    XWindow waitForWindow(double seconds = 15.0);
+    // Waits until a viewable top-level window with this title exists; 0 if none came.
+    XWindow waitForWindow(double seconds = 15.0, const std::string& title = "TARNWIK");
     XWindow window() const { return window_; }
     std::string title() const;
     std::pair<unsigned, unsigned> windowSize() const;
@@ -116,7 +116,10 @@ public:
     std::string output();
     std::string errors();
 
+    // Memory and processor time so far, from /proc.
     std::size_t residentKiB() const;
+    std::size_t peakResidentKiB() const;
+    double cpuSeconds() const;
 
 private:
     void drain();
