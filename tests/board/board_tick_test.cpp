@@ -49,6 +49,8 @@ struct EdgeCase {
     Cells wrapped;
 };
 
+void PrintTo(const EdgeCase& edge, std::ostream* os) { *os << "heading " << edge.name; }
+
 class BoardEdges : public ::testing::TestWithParam<EdgeCase> {
 protected:
     Board board;
