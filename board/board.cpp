@@ -5,6 +5,23 @@
 #include <cstdlib>
 #include <ctime>
 
+namespace {
+
+// Every rule compares exact pixel positions, x first, then y.
+bool samePlace(const sf::Vector2f& a, const sf::Vector2f& b) {
+    return a.x == b.x && a.y == b.y;
+}
+
+bool anySegmentAt(const std::vector<Cell>& segments, const sf::Vector2f& place) {
+    for (const Cell& segment : segments) {
+        if (samePlace(segment.getPosition(), place))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 Board::Board()
     : headX(0.f), headY(0.f), stepX(0.f), stepY(0.f), rows(static_cast<int>(HEIGHT / CELL_SIZE)),
       cols(static_cast<int>(WIDTH / CELL_SIZE)), score(0), turnTaken(false), wallsSolid(false),
@@ -72,8 +89,7 @@ void Board::followHead() {
 void Board::checkSelfHit() {
     const sf::Vector2f head = segments[0].getPosition();
     for (std::size_t n = segments.size() - 1; n > 0; --n) {
-        const sf::Vector2f other = segments[n].getPosition();
-        if (other.x == head.x && other.y == head.y) {
+        if (samePlace(segments[n].getPosition(), head)) {
             reset();
             return;
         }
@@ -116,9 +132,7 @@ void Board::applyEdges() {
 }
 
 void Board::tryEat() {
-    const sf::Vector2f head = segments[0].getPosition();
-    const sf::Vector2f food = apple.getPosition();
-    if (food.x != head.x || food.y != head.y)
+    if (!samePlace(apple.getPosition(), segments[0].getPosition()))
         return;
 
     // The head still covers the eaten cell, so the apple cannot land there again.
@@ -133,19 +147,9 @@ void Board::tryEat() {
 void Board::placeApple() {
     // Rejection sampling over the whole grid; at least one cell is free while
     // the round is not won, so the loop ends.
-    bool covered = true;
-    while (covered) {
+    do {
         dropAppleOnRandomCell();
-        const sf::Vector2f food = apple.getPosition();
-        covered = false;
-        for (const Cell& segment : segments) {
-            const sf::Vector2f p = segment.getPosition();
-            if (p.x == food.x && p.y == food.y) {
-                covered = true;
-                break;
-            }
-        }
-    }
+    } while (anySegmentAt(segments, apple.getPosition()));
 }
 
 void Board::putHeadSegmentOnHeadCell() {
