@@ -52,9 +52,6 @@ TEST(GameUpdate, RunsTheBoardsTickInItsOrder) {
     // steps in order, stay equal through restarts and growth.
     Game game{};
     Board reference = game.board;
-    std::srand(77);
-    const auto seedState = std::rand();
-    std::srand(static_cast<unsigned>(seedState));
     putApple(game.board, {3, 0});
     putApple(reference, {3, 0});
     const Direction headings[] = {Right, Right, Down, Left, Up, Up, Right, Down, Down, Right};

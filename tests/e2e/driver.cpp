@@ -10,6 +10,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -135,22 +136,18 @@ TempDir::TempDir() {
 }
 
 TempDir::~TempDir() {
-    const std::string command = "rm -rf '" + path_ + "'";
-    if (std::system(command.c_str()) != 0)
-        std::fprintf(stderr, "e2e: could not remove %s\n", path_.c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
 }
 
 void TempDir::makeDir(const std::string& relative) const {
-    const std::string command = "mkdir -p '" + path_ + "/" + relative + "'";
-    if (std::system(command.c_str()) != 0)
-        fail("mkdir " + relative);
+    std::filesystem::create_directories(std::filesystem::path(path_) / relative);
 }
 
 void TempDir::write(const std::string& relative, const std::string& bytes) const {
-    const auto slash = relative.rfind('/');
-    if (slash != std::string::npos)
-        makeDir(relative.substr(0, slash));
-    std::ofstream file(path_ + "/" + relative, std::ios::binary);
+    const std::filesystem::path file_path = std::filesystem::path(path_) / relative;
+    std::filesystem::create_directories(file_path.parent_path());
+    std::ofstream file(file_path, std::ios::binary);
     file << bytes;
     if (!file)
         fail("write " + relative);

@@ -135,7 +135,9 @@ struct BrokenFont {
     int kind;         // 0 empty, 1 random bytes, 2 a folder, 3 a truncated font
 };
 
-void PrintTo(const BrokenFont& font, std::ostream* os) { *os << font.name; }
+void PrintTo(const BrokenFont& font, std::ostream* os) {
+    *os << font.name;
+}
 
 class BrokenFonts : public Hud, public ::testing::WithParamInterface<BrokenFont> {};
 

@@ -4,6 +4,8 @@
 
 #include <X11/keysym.h>
 
+#include <initializer_list>
+
 using e2e::describe;
 using e2e::Grid;
 
@@ -21,6 +23,18 @@ int headColumnOnRowZero(const Grid& grid) {
             return col;
     }
     return -1;
+}
+
+// Some column is green on every one of the given rows.
+bool columnGreenOnRows(const Grid& grid, std::initializer_list<int> rows) {
+    for (int col = 0; col < 30; ++col) {
+        bool all = true;
+        for (const int row : rows)
+            all = all && green(grid, col, row);
+        if (all)
+            return true;
+    }
+    return false;
 }
 
 int greenBelowRowZero(const Grid& grid) {
@@ -79,11 +93,7 @@ TEST_F(Keys, ArrowTurnsTheChain) {
     waitForHeadBetween(4, 18);
     game->press(XK_Down);
     EXPECT_TRUE(waitForGrid([](const Grid& g) {
-        for (int col = 0; col < 30; ++col) {
-            if (green(g, col, 1) && green(g, col, 2) && green(g, col, 3))
-                return true;
-        }
-        return false;
+        return columnGreenOnRows(g, {1, 2, 3});
     })) << describe(game->screenshot().grid());
     EXPECT_EQ(closeAndWait(), 0);
 }
@@ -93,11 +103,7 @@ TEST_F(Keys, UpFromRowZeroWrapsToRowNineteenWithWallsOff) {
     waitForHeadBetween(4, 18);
     game->press(XK_Up);
     EXPECT_TRUE(waitForGrid([](const Grid& g) {
-        for (int col = 0; col < 30; ++col) {
-            if (green(g, col, 19) && green(g, col, 18))
-                return true;
-        }
-        return false;
+        return columnGreenOnRows(g, {19, 18});
     })) << describe(game->screenshot().grid());
     EXPECT_EQ(closeAndWait(), 0);
 }
