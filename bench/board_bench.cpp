@@ -20,7 +20,8 @@ void tickOnTheCycle(benchmark::State& state) {
         board.direction =
             cycleHeading(static_cast<int>(board.headX), static_cast<int>(board.headY));
         tick(board);
-        benchmark::DoNotOptimize(board.segments.data());
+        auto* segments = board.segments.data();
+        benchmark::DoNotOptimize(segments);
     }
     if (board.score != 0 || board.segments.size() != static_cast<std::size_t>(state.range(0)))
         state.SkipWithError("the chain left its path");
@@ -36,7 +37,8 @@ void placeAppleAmong(benchmark::State& state) {
     std::srand(1);
     for (auto _ : state) {
         board.placeApple();
-        benchmark::DoNotOptimize(board.apple.getPosition());
+        sf::Vector2f position = board.apple.getPosition();
+        benchmark::DoNotOptimize(position);
     }
     state.SetLabel(length == 599 ? "one free cell" : "open board");
 }
