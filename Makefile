@@ -52,11 +52,18 @@ bench: build
 	cd $(BUILD_DIR) && ../scripts/with-xvfb sh -c \
 		'./bench/board_bench && ./bench/frame_bench && ./bench/process_bench'
 
-install: build
-	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+# Installs the existing build (stripped); never builds, so `sudo make install`
+# runs nothing but the copy as root.
+install:
+	@test -x $(BUILD_DIR)/tarnwik || { echo "install: nothing built in $(BUILD_DIR): run 'make build' first" >&2; exit 1; }
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX) --strip
 
-package: build
-	cd $(BUILD_DIR) && cpack
+uninstall:
+	cmake -DMANIFEST=$(BUILD_DIR)/install_manifest.txt -P cmake/Uninstall.cmake
+
+# The .deb, from a release build of its own, into dist/.
+package:
+	@scripts/package
 
 clean:
 	rm -rf $(BUILD_DIR) build-sanitize build-fuzz
