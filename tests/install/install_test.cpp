@@ -192,12 +192,17 @@ TEST_F(Installed, AsADebianPackageThatDebiansToolsAccept) {
         std::filesystem::copy_file(font, root + font);
     }
     expectInstalledTree(root + "/usr", "games");
-    const Result metainfo = shell("appstreamcli validate-tree --pedantic --no-net '" + root + "'");
+    // There is no homepage to name; AppStream 1.0 warns about that, older
+    // versions know no such warning (see packaging/README.md for these and the
+    // hardening checks that are left out).
+    const std::string validate = "appstreamcli validate-tree --pedantic --no-net ";
+    const Result metainfo =
+        shell(validate + "--override=url-homepage-missing=info '" + root + "' || " + validate +
+              "'" + root + "'");
     EXPECT_EQ(metainfo.status, 0) << metainfo.output;
-    // Debian 12's C library lacks the control-flow marks (crti.o), and the game
-    // makes no libc call whose size is known when compiling: see packaging/README.md.
-    const Result hardening = shell("hardening-check --nocfprotection --nofortify '" + root +
-                                   "/usr/libexec/tarnwik/tarnwik'");
+    const Result hardening = shell(
+        "hardening-check --nocfprotection --nofortify $(hardening-check --help | "
+        "grep -o -- --nobranchprotection) '" + root + "/usr/libexec/tarnwik/tarnwik'");
     EXPECT_EQ(hardening.status, 0) << hardening.output;
     expectLauncherPlays(root + "/usr/games/tarnwik");
 }
