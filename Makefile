@@ -10,7 +10,7 @@ MAKEFLAGS += --no-print-directory
 export JOBS
 
 .PHONY: all deps test-deps configure build play test test-main test-sanitize fuzz test-fresh \
-	bench install uninstall package clean
+	windows test-windows release screenshot bench install uninstall package clean
 
 all: build
 
@@ -48,6 +48,22 @@ fuzz: test-deps
 test-fresh:
 	@scripts/test-fresh
 
+# The Windows zip, cross-built from Debian's own sources, into dist/; its tests
+# run the end-to-end cases under Wine.
+windows:
+	@scripts/windows
+
+test-windows:
+	@scripts/test-windows
+
+# The .deb, the Windows zip, the source tarball and SHA256SUMS, into dist/.
+release:
+	@scripts/release
+
+# docs/screenshot.png, the README's picture, from a few frames of the real game.
+screenshot: build
+	@scripts/screenshot
+
 bench: build
 	cd $(BUILD_DIR) && ../scripts/with-xvfb sh -c \
 		'./bench/board_bench && ./bench/frame_bench && ./bench/process_bench'
@@ -66,4 +82,4 @@ package:
 	@scripts/package
 
 clean:
-	rm -rf $(BUILD_DIR) build-sanitize build-fuzz
+	rm -rf $(BUILD_DIR) build-sanitize build-fuzz build-package build-windows dist

@@ -236,7 +236,13 @@ GameProcess::GameProcess(const XServer& server, const std::string& workingDirect
         if (::chdir(workingDirectory.c_str()) != 0)
             ::_exit(126);
         ::setenv("DISPLAY", server.name().c_str(), 1);
-        ::execl(binary.c_str(), binary.c_str(), static_cast<char*>(nullptr));
+        const std::vector<std::string> words =
+            binary.empty() ? gameCommand() : std::vector<std::string>{binary};
+        std::vector<char*> argv;
+        for (const std::string& word : words)
+            argv.push_back(const_cast<char*>(word.c_str()));
+        argv.push_back(nullptr);
+        ::execvp(argv[0], argv.data());
         ::_exit(127);
     }
     ::close(out[1]);
@@ -394,7 +400,26 @@ std::optional<int> GameProcess::waitExit(double seconds) {
 
 std::string GameProcess::output() {
     drain();
-    return out_;
+    std::string text = out_;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+        text.erase(at, 1);
+    return text;
+}
+
+std::vector<std::string> gameCommand() {
+    const char* command = std::getenv("TARNWIK_E2E_COMMAND");
+    if (command == nullptr || *command == '\0')
+        return {TARNWIK_BINARY};
+    std::vector<std::string> words;
+    std::istringstream split(command);
+    for (std::string word; split >> word;)
+        words.push_back(word);
+    return words;
+}
+
+std::string gameDirectory() {
+    const char* directory = std::getenv("TARNWIK_E2E_GAME_DIR");
+    return directory != nullptr && *directory != '\0' ? directory : TARNWIK_BUILD_DIR;
 }
 
 std::string GameProcess::errors() {

@@ -88,8 +88,9 @@ std::string describe(const Grid& grid);
 // error captured.
 class GameProcess {
 public:
+    // With no binary given, runs gameCommand().
     GameProcess(const XServer& server, const std::string& workingDirectory,
-                const std::string& binary = TARNWIK_BINARY);
+                const std::string& binary = "");
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;
@@ -113,6 +114,7 @@ public:
     bool running();
     // The exit code, or nothing if the process is still running after the wait.
     std::optional<int> waitExit(double seconds = 10.0);
+    // Standard output, with Windows' CRLF line ends read as plain ones.
     std::string output();
     std::string errors();
 
@@ -133,6 +135,12 @@ private:
     std::optional<int> exitCode_;
     XWindow window_ = 0;
 };
+
+// The game under test: the built binary, or the command in TARNWIK_E2E_COMMAND
+// (words split at spaces, such as "wine /path/tarnwik.exe"), started by default
+// in the build tree or in TARNWIK_E2E_GAME_DIR, where Fonts/ lies.
+std::vector<std::string> gameCommand();
+std::string gameDirectory();
 
 void sleepFor(double seconds);
 double now();

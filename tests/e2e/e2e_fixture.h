@@ -13,9 +13,9 @@ protected:
     e2e::XServer server;
     std::unique_ptr<e2e::GameProcess> game;
 
-    // Starts the game in a working directory (the build tree, where Fonts/ is, by
-    // default) and waits until its window shows the board.
-    void start(const std::string& workingDirectory = TARNWIK_BUILD_DIR) {
+    // Starts the game in a working directory (where Fonts/ is, by default) and
+    // waits until its window shows the board.
+    void start(const std::string& workingDirectory = e2e::gameDirectory()) {
         game = std::make_unique<e2e::GameProcess>(server, workingDirectory);
         ASSERT_NE(game->waitForWindow(), 0u) << "no window; stderr: " << game->errors();
         ASSERT_TRUE(waitForGrid([](const e2e::Grid& g) { return e2e::countCells(g, 'G') > 0; }))

@@ -14,8 +14,8 @@ using e2e::Screenshot;
 
 namespace {
 
-const std::string hudFont = std::string(TARNWIK_BUILD_DIR) + "/Fonts/arial.ttf";
-const std::string bannerFont = std::string(TARNWIK_BUILD_DIR) + "/Fonts/arcade.ttf";
+const std::string hudFont = e2e::gameDirectory() + "/Fonts/arial.ttf";
+const std::string bannerFont = e2e::gameDirectory() + "/Fonts/arcade.ttf";
 
 // The pixels of a strip of the HUD that are (nearly) pure white: the cores of the
 // glyphs, the same whatever piece lies underneath.
