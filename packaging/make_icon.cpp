@@ -25,10 +25,10 @@ struct Piece {
 };
 
 const std::vector<Piece>& pieces() {
-    static const std::vector<Piece> all = {
-        {0, 1, sf::Color::Green}, {0, 2, sf::Color::Green}, {1, 2, sf::Color::Green},
-        {2, 2, sf::Color::Green}, {3, 2, sf::Color::Green}, {3, 1, sf::Color::Green},
-        {2, 0, sf::Color::Red}};
+    static const std::vector<Piece> all = {{0, 1, sf::Color::Green}, {0, 2, sf::Color::Green},
+                                           {1, 2, sf::Color::Green}, {2, 2, sf::Color::Green},
+                                           {3, 2, sf::Color::Green}, {3, 1, sf::Color::Green},
+                                           {2, 0, sf::Color::Red}};
     return all;
 }
 
@@ -121,7 +121,8 @@ bool writeIco(const std::string& path) {
 }
 
 bool endsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 } // namespace

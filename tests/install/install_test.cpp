@@ -9,10 +9,10 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <set>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
-#include <set>
 #include <unistd.h>
 #include <vector>
 
@@ -104,7 +104,8 @@ protected:
                                      std::to_string(size) + "/apps/tarnwik.png";
             EXPECT_EQ(pngSize(icon), std::make_pair(size, size)) << icon;
         }
-        EXPECT_TRUE(std::filesystem::exists(root + "/share/icons/hicolor/scalable/apps/tarnwik.svg"));
+        EXPECT_TRUE(
+            std::filesystem::exists(root + "/share/icons/hicolor/scalable/apps/tarnwik.svg"));
         const Result valid = shell("desktop-file-validate '" + root +
                                    "/share/applications/org.tarnwik.tarnwik.desktop'");
         EXPECT_EQ(valid.status, 0) << valid.output;
@@ -114,8 +115,9 @@ protected:
         EXPECT_EQ(manual.status, 0) << manual.output;
         EXPECT_EQ(manual.output, "") << "the man page renders with warnings";
         // Stripped: no symbol table left.
-        EXPECT_EQ(shell("readelf -S '" + root + "/libexec/tarnwik/tarnwik' | grep -c symtab").output,
-                  "0\n");
+        EXPECT_EQ(
+            shell("readelf -S '" + root + "/libexec/tarnwik/tarnwik' | grep -c symtab").output,
+            "0\n");
     }
 };
 
@@ -179,7 +181,6 @@ TEST_F(Installed, AsADebianPackageThatDebiansToolsAccept) {
     for (const std::string& name : needed)
         EXPECT_EQ(dependsOn.count(name), 1u) << name << " missing in " << depends;
 
-
     const Result lintian =
         shell("lintian -EvIL +pedantic --display-info --fail-on error,warning '" + deb + "'");
     EXPECT_EQ(lintian.status, 0) << lintian.output;
@@ -196,13 +197,13 @@ TEST_F(Installed, AsADebianPackageThatDebiansToolsAccept) {
     // versions know no such warning (see packaging/README.md for these and the
     // hardening checks that are left out).
     const std::string validate = "appstreamcli validate-tree --pedantic --no-net ";
-    const Result metainfo =
-        shell(validate + "--override=url-homepage-missing=info '" + root + "' || " + validate +
-              "'" + root + "'");
+    const Result metainfo = shell(validate + "--override=url-homepage-missing=info '" + root +
+                                  "' || " + validate + "'" + root + "'");
     EXPECT_EQ(metainfo.status, 0) << metainfo.output;
-    const Result hardening = shell(
-        "hardening-check --nocfprotection --nofortify $(hardening-check --help | "
-        "grep -o -- --nobranchprotection) '" + root + "/usr/libexec/tarnwik/tarnwik'");
+    const Result hardening =
+        shell("hardening-check --nocfprotection --nofortify $(hardening-check --help | "
+              "grep -o -- --nobranchprotection) '" +
+              root + "/usr/libexec/tarnwik/tarnwik'");
     EXPECT_EQ(hardening.status, 0) << hardening.output;
     expectLauncherPlays(root + "/usr/games/tarnwik");
 }
