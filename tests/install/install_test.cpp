@@ -114,7 +114,10 @@ protected:
                                     "/share/man/man6/tarnwik.6.gz' >/dev/null");
         EXPECT_EQ(manual.status, 0) << manual.output;
         EXPECT_EQ(manual.output, "") << "the man page renders with warnings";
-        // Stripped: no symbol table left.
+    }
+
+    // Stripped: no symbol table left.
+    void expectStripped(const std::string& root) {
         EXPECT_EQ(
             shell("readelf -S '" + root + "/libexec/tarnwik/tarnwik' | grep -c symtab").output,
             "0\n");
@@ -127,6 +130,7 @@ TEST_F(Installed, MakeInstallPlaysFromAnyFolderAndMakeUninstallLeavesNothing) {
     const Result install = shell(make + "install PREFIX='" + prefix + "'");
     ASSERT_EQ(install.status, 0) << install.output;
     expectInstalledTree(prefix);
+    expectStripped(prefix);
     expectLauncherPlays(prefix + "/bin/tarnwik");
 
     const Result uninstall = shell(make + "uninstall");
@@ -139,6 +143,7 @@ TEST_F(Installed, UnderDestdirTheTreeMovesAsAWhole) {
     const Result install = shell("DESTDIR='" + dir.path() + "/stage' cmake --install '" +
                                  TARNWIK_BUILD_DIR + "' --prefix /usr");
     ASSERT_EQ(install.status, 0) << install.output;
+    expectInstalledTree(dir.path() + "/stage/usr");
     // Moved elsewhere, the launcher still finds the game and its data.
     ASSERT_EQ(shell("mv '" + dir.path() + "/stage/usr' '" + dir.path() + "/moved'").status, 0);
     expectLauncherPlays(dir.path() + "/moved/bin/tarnwik");
@@ -159,6 +164,7 @@ TEST_F(Installed, AsADebianPackageThatDebiansToolsAccept) {
     };
     EXPECT_EQ(field("Package"), "tarnwik");
     EXPECT_EQ(field("Section"), "games");
+    EXPECT_NE(field("Maintainer"), "");
     // The payload, not the font files its links lead to.
     EXPECT_LT(std::stoul("0" + field("Installed-Size")), 1024u);
     // The packages that hold the libraries the game links to, as this system names them.
@@ -174,10 +180,13 @@ TEST_F(Installed, AsADebianPackageThatDebiansToolsAccept) {
     const std::string depends = field("Depends");
     std::set<std::string> dependsOn;
     std::istringstream entries(depends);
-    for (std::string entry; std::getline(entries, entry, ',');)
-        dependsOn.insert(entry.substr(entry.find_first_not_of(' '),
-                                      entry.find_first_of(" (", entry.find_first_not_of(' ')) -
-                                          entry.find_first_not_of(' ')));
+    // Each entry is "name" or "name (>= version)".
+    for (std::string entry; std::getline(entries, entry, ',');) {
+        std::istringstream words(entry);
+        std::string name;
+        words >> name;
+        dependsOn.insert(name);
+    }
     for (const std::string& name : needed)
         EXPECT_EQ(dependsOn.count(name), 1u) << name << " missing in " << depends;
 
@@ -193,6 +202,7 @@ TEST_F(Installed, AsADebianPackageThatDebiansToolsAccept) {
         std::filesystem::copy_file(font, root + font);
     }
     expectInstalledTree(root + "/usr", "games");
+    expectStripped(root + "/usr");
     // There is no homepage to name; AppStream 1.0 warns about that, older
     // versions know no such warning (see packaging/README.md for these and the
     // hardening checks that are left out).
