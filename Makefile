@@ -6,11 +6,14 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
+# Without the tests' libraries the tests are left out; the test targets require them.
+REQUIRE_TESTS ?= OFF
 MAKEFLAGS += --no-print-directory
 export JOBS
 
 .PHONY: all deps test-deps configure build play test test-main test-sanitize fuzz test-fresh \
-	windows test-windows release screenshot bench install uninstall package clean
+	windows test-windows package release screenshot bench \
+	install uninstall clean
 
 all: build
 
@@ -21,7 +24,8 @@ test-deps:
 	@scripts/install-deps play package test
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+		-DTARNWIK_REQUIRE_TESTS=$(REQUIRE_TESTS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) --parallel $(JOBS)
@@ -35,6 +39,7 @@ play: build
 test:
 	@scripts/test-all
 
+test-main bench screenshot: REQUIRE_TESTS = ON
 test-main: test-deps build
 	cd $(BUILD_DIR) && ../scripts/with-xvfb ctest --output-on-failure --parallel $(JOBS)
 
@@ -56,15 +61,19 @@ windows:
 test-windows:
 	@scripts/test-windows
 
+# The .deb, from a release build of its own, into dist/.
+package:
+	@scripts/package
+
 # The .deb, the Windows zip, the source tarball and SHA256SUMS, into dist/.
 release:
 	@scripts/release
 
 # docs/screenshot.png, the README's picture, from a few frames of the real game.
-screenshot: build
+screenshot: test-deps build
 	@scripts/screenshot
 
-bench: build
+bench: test-deps build
 	cd $(BUILD_DIR) && ../scripts/with-xvfb sh -c \
 		'./bench/board_bench && ./bench/frame_bench && ./bench/process_bench'
 
@@ -76,10 +85,6 @@ install:
 
 uninstall:
 	cmake -DMANIFEST=$(BUILD_DIR)/install_manifest.txt -P cmake/Uninstall.cmake
-
-# The .deb, from a release build of its own, into dist/.
-package:
-	@scripts/package
 
 clean:
 	rm -rf $(BUILD_DIR) build-sanitize build-fuzz build-package build-windows dist
