@@ -49,7 +49,7 @@ test-sanitize: test-deps
 fuzz: test-deps
 	@scripts/fuzz
 
-# The bare-system test command in new minimal Debian 12 and 13 systems (root only).
+# The README's commands in new minimal Debian 12 and 13 systems (root only).
 test-fresh:
 	@scripts/test-fresh
 
@@ -86,5 +86,6 @@ install:
 uninstall:
 	cmake -DMANIFEST=$(BUILD_DIR)/install_manifest.txt -P cmake/Uninstall.cmake
 
+# The systems test-fresh makes take themselves down; never cross a mount.
 clean:
-	rm -rf $(BUILD_DIR) build-sanitize build-fuzz build-package build-windows dist
+	rm -rf --one-file-system $(BUILD_DIR) build-sanitize build-fuzz build-package build-windows dist

@@ -1,0 +1,101 @@
+# Minimal Debian systems for the tests that need a machine with nothing on it
+# (test-fresh): made once with
+# debootstrap from the Debian archive this machine's apt uses, kept as tarballs
+# in the user's cache with the packages they download, unpacked anew for every
+# run, and entered with chroot.
+# Sourced by a script that runs as root; it takes its system down on any exit.
+#   . scripts/lib/system.sh
+
+system_top=$(cd "$(dirname "$0")/.." && pwd)
+system_cache=${XDG_CACHE_HOME:-$HOME/.cache}/tarnwik/fresh
+SYSTEM_ROOT=""
+system_mounts=""
+
+[ "$(id -u)" -eq 0 ] || { echo "$(basename "$0"): making a system needs root" >&2; exit 1; }
+
+# Ends whatever still runs inside the system and takes its mounts down, last first.
+system_leave() {
+    if [ -n "$SYSTEM_ROOT" ]; then
+        for proc in /proc/[0-9]*; do
+            [ "$(readlink "$proc/root" 2>/dev/null)" = "$SYSTEM_ROOT" ] && kill -9 "${proc#/proc/}" 2>/dev/null
+        done
+        for m in $system_mounts; do
+            umount "$m" 2>/dev/null || umount -l "$m" 2>/dev/null || echo "cannot unmount $m" >&2
+        done
+    fi
+    system_mounts=""
+    SYSTEM_ROOT=""
+}
+trap 'system_leave' EXIT
+trap 'exit 130' INT TERM
+
+# Prints the cached base system's tarball, making it first if there is none:
+# RELEASE (bookworm, trixie) for ARCH (a Debian architecture), where USER
+# (root, or a user that is made and given sudo) is the one who will use it.
+system_base() { # release arch user work-folder
+    name="$1-$3"
+    [ "$2" = "$(dpkg --print-architecture)" ] || name="$1-$2-$3"
+    base="$system_cache/$name.tar"
+    if [ ! -f "$base" ]; then
+        mirror=$("$system_top/scripts/debian-mirror")
+        echo "making a minimal $1 $2 system from $mirror" >&2
+        mkdir -p "$system_cache" "$4"
+        include=""
+        [ "$3" = root ] || include="--include=sudo"
+        rm -rf --one-file-system "$4/$name-base"
+        # shellcheck disable=SC2086
+        debootstrap --variant=minbase --arch="$2" $include "$1" "$4/$name-base" "$mirror" \
+            >"$4/$name-debootstrap.log" 2>&1 || { tail -20 "$4/$name-debootstrap.log" >&2; exit 1; }
+        if [ "$3" != root ]; then
+            chroot "$4/$name-base" useradd --create-home --shell /bin/sh "$3"
+            echo "$3 ALL=(ALL) NOPASSWD: ALL" >"$4/$name-base/etc/sudoers.d/$3"
+            chmod 0440 "$4/$name-base/etc/sudoers.d/$3"
+        fi
+        tar -C "$4/$name-base" -cf "$base.part" . && mv "$base.part" "$base"
+        rm -rf --one-file-system "$4/$name-base"
+    fi
+    echo "$base"
+}
+
+system_mount() { # type-or-bind source target
+    mkdir -p "$3"
+    if [ "$1" = bind ]; then mount --bind "$2" "$3"; else mount -t "$1" "$2" "$3"; fi
+    system_mounts="$3 $system_mounts"
+}
+
+# A new system at ROOT from a base tarball, with the kernel's file systems and
+# the cache of downloaded packages mounted. It shares this machine's network,
+# and so the abstract sockets of its X servers: with DISPLAY=:N a program in
+# the system opens its window on this machine's display N.
+system_enter() { # base root
+    SYSTEM_ROOT=$2
+    # A run that was killed may have left its mounts behind: take them down
+    # first, and never let rm cross into a mounted file system.
+    awk -v r="$SYSTEM_ROOT/" 'index($2, r) == 1 {print $2}' /proc/mounts | sort -r | while read -r m; do
+        umount -l "$m"
+    done
+    rm -rf --one-file-system "$SYSTEM_ROOT"
+    mkdir -p "$SYSTEM_ROOT"
+    tar -C "$SYSTEM_ROOT" -xf "$1"
+    cp /etc/resolv.conf "$SYSTEM_ROOT/etc/resolv.conf"
+    system_mount proc proc "$SYSTEM_ROOT/proc"
+    system_mount sysfs sys "$SYSTEM_ROOT/sys"
+    system_mount bind /dev "$SYSTEM_ROOT/dev"
+    system_mount devpts devpts "$SYSTEM_ROOT/dev/pts"
+    system_mount tmpfs shm "$SYSTEM_ROOT/dev/shm"
+    archives="$system_cache/$(basename "$1" .tar)-archives"
+    mkdir -p "$archives/partial"
+    system_mount bind "$archives" "$SYSTEM_ROOT/var/cache/apt/archives"
+}
+
+system_home() { # user
+    if [ "$1" = root ]; then echo /root; else echo "/home/$1"; fi
+}
+
+# Runs a shell command in the system as USER, from the user's home, with a clean
+# environment (and this machine's DISPLAY), reading the caller's input.
+system_run() { # user command
+    chroot --userspec="$1:$1" "$SYSTEM_ROOT" env -i HOME="$(system_home "$1")" USER="$1" \
+        LANG=C.UTF-8 PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        ${DISPLAY:+DISPLAY="$DISPLAY"} sh -c "cd && $2"
+}
