@@ -9,10 +9,11 @@ PREFIX ?= /usr/local
 # Without the tests' libraries the tests are left out; the test targets require them.
 REQUIRE_TESTS ?= OFF
 MAKEFLAGS += --no-print-directory
-export JOBS
+# SIGN: the OpenPGP key `make release` signs SHA256SUMS with.
+export JOBS SIGN
 
 .PHONY: all deps test-deps configure build play test test-main test-sanitize fuzz test-fresh \
-	windows test-windows package release screenshot bench \
+	windows test-windows package release check-reproducible screenshot bench \
 	install uninstall clean
 
 all: build
@@ -65,9 +66,14 @@ test-windows:
 package:
 	@scripts/package
 
-# The .deb, the Windows zip, the source tarball and SHA256SUMS, into dist/.
+# Every artifact of a release into dist/, with SHA256SUMS (signed with SIGN=<key>).
 release:
 	@scripts/release
+
+# Builds the release twice, the second time from its source tarball in another
+# folder, time zone, locale, umask, user and home, and compares every byte.
+check-reproducible:
+	@scripts/check-reproducible
 
 # docs/screenshot.png, the README's picture, from a few frames of the real game.
 screenshot: test-deps build

@@ -1,7 +1,8 @@
-# The one set of warnings, and the hardening of Debian's release builds, that
-# every target of the project is built with. In a sanitizer build
-# (TARNWIK_SANITIZE) the same function adds the sanitizers instead of the
-# hardening, so that no target is left out.
+# The one set of warnings, the folder-independent paths of reproducible builds,
+# and the hardening of Debian's release builds, that every target of the
+# project is built with. In a sanitizer build (TARNWIK_SANITIZE) the same
+# function adds the sanitizers instead of the hardening, so that no target is
+# left out.
 
 option(TARNWIK_SANITIZE "Build every target with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 
@@ -10,6 +11,11 @@ check_pie_supported()
 
 function(tarnwik_warnings target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow -Wconversion -Wpedantic)
+    # The folders a build happens in stay out of what it makes (debug information,
+    # the build ID), so the same source gives the same bytes in any folder. The
+    # later map wins where both apply (a build folder inside the source).
+    target_compile_options(${target} PRIVATE "-ffile-prefix-map=${PROJECT_SOURCE_DIR}=."
+        "-ffile-prefix-map=${CMAKE_BINARY_DIR}=build")
     if(TARNWIK_SANITIZE)
         set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all)
         target_compile_options(${target} PRIVATE ${sanitizers} -fno-omit-frame-pointer)

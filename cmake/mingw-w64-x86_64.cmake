@@ -18,5 +18,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # One executable that needs nothing beside it: the compiler's own runtime
-# (libgcc, libstdc++, winpthread) goes inside.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# (libgcc, libstdc++, winpthread) goes inside. The linker would stamp the time
+# of linking into the program's header; a build is the same bytes without it.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp")
