@@ -10,7 +10,9 @@ PREFIX ?= /usr/local
 REQUIRE_TESTS ?= OFF
 MAKEFLAGS += --no-print-directory
 # SIGN: the OpenPGP key `make release` signs SHA256SUMS with.
-export JOBS SIGN
+# WINDOWS_SIGN_P12, WINDOWS_SIGN_PASSWORD_FILE: the Authenticode certificate
+# and its password that `make windows` signs the Windows programs with.
+export JOBS SIGN WINDOWS_SIGN_P12 WINDOWS_SIGN_PASSWORD_FILE
 
 .PHONY: all deps test-deps configure build play test test-main test-sanitize fuzz test-fresh \
 	windows test-windows package release check-reproducible screenshot bench \
@@ -54,8 +56,8 @@ fuzz: test-deps
 test-fresh:
 	@scripts/test-fresh
 
-# The Windows zip, cross-built from Debian's own sources, into dist/; its tests
-# run the end-to-end cases under Wine.
+# The Windows zip and installer, cross-built from Debian's own sources, into
+# dist/; their tests run the end-to-end cases under Wine.
 windows:
 	@scripts/windows
 
