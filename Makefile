@@ -9,13 +9,14 @@ PREFIX ?= /usr/local
 # Without the tests' libraries the tests are left out; the test targets require them.
 REQUIRE_TESTS ?= OFF
 MAKEFLAGS += --no-print-directory
+# ARCH: the Debian architecture `make package` builds for (arm64 cross-builds).
 # SIGN: the OpenPGP key `make release` signs SHA256SUMS with.
 # WINDOWS_SIGN_P12, WINDOWS_SIGN_PASSWORD_FILE: the Authenticode certificate
 # and its password that `make windows` signs the Windows programs with.
-export JOBS SIGN WINDOWS_SIGN_P12 WINDOWS_SIGN_PASSWORD_FILE
+export JOBS ARCH SIGN WINDOWS_SIGN_P12 WINDOWS_SIGN_PASSWORD_FILE
 
 .PHONY: all deps test-deps configure build play test test-main test-sanitize fuzz test-fresh \
-	windows test-windows package release check-reproducible screenshot bench \
+	windows test-windows package test-arm64 release check-reproducible screenshot bench \
 	install uninstall clean
 
 all: build
@@ -64,9 +65,14 @@ windows:
 test-windows:
 	@scripts/test-windows
 
-# The .deb, from a release build of its own, into dist/.
+# The .deb, from a release build of its own, into dist/ (ARCH=arm64: cross-built).
 package:
 	@scripts/package
+
+# The arm64 .deb installed, played and purged in a Debian 12 arm64 system under
+# emulation (root only).
+test-arm64:
+	@scripts/test-arm64
 
 # Every artifact of a release into dist/, with SHA256SUMS (signed with SIGN=<key>).
 release:
@@ -94,6 +100,7 @@ install:
 uninstall:
 	cmake -DMANIFEST=$(BUILD_DIR)/install_manifest.txt -P cmake/Uninstall.cmake
 
-# The systems test-fresh makes take themselves down; never cross a mount.
+# The systems test-fresh and test-arm64 make take themselves down; never cross a mount.
 clean:
-	rm -rf --one-file-system $(BUILD_DIR) build-sanitize build-fuzz build-package build-windows dist
+	rm -rf --one-file-system $(BUILD_DIR) build-sanitize build-fuzz build-host build-package \
+		build-package-* build-windows build-arm64 dist

@@ -1,8 +1,8 @@
 # Minimal Debian systems for the tests that need a machine with nothing on it
-# (test-fresh): made once with
+# (test-fresh) or of another architecture (test-arm64): made once with
 # debootstrap from the Debian archive this machine's apt uses, kept as tarballs
 # in the user's cache with the packages they download, unpacked anew for every
-# run, and entered with chroot.
+# run, and entered with chroot. Another architecture runs through qemu-user.
 # Sourced by a script that runs as root; it takes its system down on any exit.
 #   . scripts/lib/system.sh
 
@@ -28,6 +28,18 @@ system_leave() {
 }
 trap 'system_leave' EXIT
 trap 'exit 130' INT TERM
+
+# Lets this machine run programs of another architecture (binfmt_misc and qemu-user).
+system_emulate() { # arch
+    "$system_top/scripts/install-deps" arm64-test
+    mountpoint -q /proc/sys/fs/binfmt_misc ||
+        mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
+    update-binfmts --enable >/dev/null 2>&1 || true
+    case "$1" in
+        arm64) [ -e /proc/sys/fs/binfmt_misc/qemu-aarch64 ] ||
+            { echo "$(basename "$0"): qemu-aarch64 is not registered with binfmt_misc" >&2; exit 1; } ;;
+    esac
+}
 
 # Prints the cached base system's tarball, making it first if there is none:
 # RELEASE (bookworm, trixie) for ARCH (a Debian architecture), where USER
