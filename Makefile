@@ -103,4 +103,4 @@ uninstall:
 # The systems test-fresh and test-arm64 make take themselves down; never cross a mount.
 clean:
 	rm -rf --one-file-system $(BUILD_DIR) build-sanitize build-fuzz build-host build-package \
-		build-package-* build-windows build-arm64 dist
+		build-package-* build-windows build-arm64 build-fresh dist
