@@ -3,7 +3,6 @@
 #include "config.h"
 
 #include <SFML/Graphics/Color.hpp>
-#include <SFML/Window/VideoMode.hpp>
 
 #include <iostream>
 #include <locale>
@@ -19,43 +18,48 @@ Game::~Game() {
 }
 
 void Game::initWindow() {
-    window = std::make_unique<sf::RenderWindow>(sf::VideoMode(WIDTH, HEIGHT, BITS_PER_PIXEL),
-                                                sf::String(WINDOW_TITLE, std::locale()),
-                                                sf::Style::Default, sf::ContextSettings());
+    window = sfcompat::openWindow(WIDTH, HEIGHT, BITS_PER_PIXEL,
+                                  sf::String(WINDOW_TITLE, std::locale()));
     window->setFramerateLimit(FRAME_LIMIT);
 }
 
 namespace {
 
-// A font that does not load is reported and otherwise ignored: its texts are
-// simply drawn without glyphs.
-void loadFont(sf::Font& font, const char* path) {
-    if (!font.loadFromFile(path))
+// A font that does not load is reported and otherwise ignored: the game plays
+// on, and its texts show no glyphs.
+bool loadFont(sf::Font& font, const char* path) {
+    const bool loaded = sfcompat::loadFont(font, path);
+    if (!loaded)
         std::cout << FONT_ERROR << std::endl;
+    return loaded;
 }
 
 void setUpHudLine(sf::Text& line, const sf::Font& font, float y) {
     line.setFont(font);
     line.setFillColor(sf::Color::White);
-    line.setPosition(0.f, y);
+    line.setPosition(sf::Vector2f(0.f, y));
     line.setCharacterSize(HUD_CHARACTER_SIZE);
 }
 
 } // namespace
 
 void Game::initTexts() {
-    loadFont(hudFont, HUD_FONT_PATH);
+    hudFontLoaded = loadFont(hudFont, HUD_FONT_PATH);
     setUpHudLine(scoreText, hudFont, SCORE_LINE_Y);
     setUpHudLine(wallsText, hudFont, WALLS_LINE_Y);
 
-    loadFont(bannerFont, BANNER_FONT_PATH);
+    bannerFontLoaded = loadFont(bannerFont, BANNER_FONT_PATH);
     winText.setFont(bannerFont);
     winText.setCharacterSize(BANNER_CHARACTER_SIZE);
     winText.setFillColor(sf::Color::White);
     winText.setString(sf::String(BANNER_TEXT, std::locale()));
-    // Centred by the width of its bounds alone; it stays on the top edge.
+    // Centred by the width of its bounds alone; it stays on the top edge. A
+    // banner that cannot be measured has no glyphs to show, and no width.
     const auto centre = static_cast<float>(WIDTH / 2u);
-    winText.setPosition(centre - winText.getGlobalBounds().width / 2.f, 0.f);
+    const float width = sfcompat::textIsSafe(bannerFontLoaded)
+                            ? sfcompat::rectSize(winText.getGlobalBounds()).x
+                            : 0.f;
+    winText.setPosition(sf::Vector2f(centre - width / 2.f, 0.f));
 }
 
 void Game::run() {
@@ -65,17 +69,18 @@ void Game::run() {
 
 void Game::frame() {
     // Handle every pending event, in arrival order
-    while (window->pollEvent(event)) {
-        if (event.type == sf::Event::Closed)
+    while (sfcompat::pollEvent(*window, event)) {
+        if (sfcompat::isClose(event))
             window->close();
-        else if (event.type == sf::Event::KeyPressed)
+        else if (sfcompat::isKeyPress(event))
             handleKey();
     }
 
     // Tick and draw the round, or show the banner once it is won
     window->clear(sf::Color(0, 0, 0, 255));
     if (board.won) {
-        window->draw(winText);
+        if (sfcompat::textIsSafe(bannerFontLoaded))
+            window->draw(winText);
     } else {
         update();
         render();
@@ -99,23 +104,23 @@ void steer(Board& board, Direction heading, Direction opposite) {
 } // namespace
 
 void Game::handleKey() {
-    switch (event.key.code) {
-    case sf::Keyboard::E:
+    switch (sfcompat::keyCode(event)) {
+    case sf::Keyboard::Key::E:
         board.wallsSolid = !board.wallsSolid;
         break;
-    case sf::Keyboard::Space:
+    case sf::Keyboard::Key::Space:
         window->close();
         break;
-    case sf::Keyboard::Left:
+    case sf::Keyboard::Key::Left:
         steer(board, Left, Right);
         break;
-    case sf::Keyboard::Right:
+    case sf::Keyboard::Key::Right:
         steer(board, Right, Left);
         break;
-    case sf::Keyboard::Up:
+    case sf::Keyboard::Key::Up:
         steer(board, Up, Down);
         break;
-    case sf::Keyboard::Down:
+    case sf::Keyboard::Key::Down:
         steer(board, Down, Up);
         break;
     default:
@@ -151,6 +156,8 @@ void Game::drawHud() {
     wallsText.setString(sf::String(hudStream.str(), std::locale()));
 
     // Last, so the lines lie over any piece on the top-left cells.
-    window->draw(scoreText);
-    window->draw(wallsText);
+    if (sfcompat::textIsSafe(hudFontLoaded)) {
+        window->draw(scoreText);
+        window->draw(wallsText);
+    }
 }

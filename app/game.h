@@ -1,11 +1,11 @@
 #pragma once
 
 #include "board.h"
+#include "sfml_compat.h"
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Text.hpp>
-#include <SFML/Window/Event.hpp>
 
 #include <memory>
 #include <sstream>
@@ -14,12 +14,12 @@
 class Game {
 public:
     std::unique_ptr<sf::RenderWindow> window;
-    sf::Event event{}; // filled by pollEvent; handleKey reads the key from it
+    sfcompat::Event event{}; // filled by pollEvent; handleKey reads the key from it
     sf::Font hudFont;
     sf::Font bannerFont;
-    sf::Text scoreText;
-    sf::Text wallsText;
-    sf::Text winText;
+    sf::Text scoreText = sfcompat::textWith(hudFont);
+    sf::Text wallsText = sfcompat::textWith(hudFont);
+    sf::Text winText = sfcompat::textWith(bannerFont);
     Board board;
     std::stringstream hudStream{std::ios::in | std::ios::out};
 
@@ -40,4 +40,9 @@ public:
 
 private:
     void drawHud();
+
+    // Whether each font loaded: a text whose font did not is neither measured
+    // nor drawn where the library cannot do so safely.
+    bool hudFontLoaded = false;
+    bool bannerFontLoaded = false;
 };

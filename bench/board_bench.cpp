@@ -15,7 +15,7 @@ void tickOnTheCycle(benchmark::State& state) {
     Board board;
     layChainOnCycle(board, static_cast<std::size_t>(state.range(0)), 300);
     // Off the grid, so that the chain never eats it.
-    board.apple.setPosition(-80.f, -80.f);
+    board.apple.setPosition({-80.f, -80.f});
     for (auto _ : state) {
         board.direction =
             cycleHeading(static_cast<int>(board.headX), static_cast<int>(board.headY));

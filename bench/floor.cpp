@@ -4,42 +4,42 @@
 
 #include "cell.h"
 #include "config.h"
+#include "sfml_compat.h"
 
 #include <SFML/Graphics.hpp>
 
 #include <locale>
 
 int main() {
-    sf::RenderWindow window(sf::VideoMode(WIDTH, HEIGHT, BITS_PER_PIXEL),
-                            sf::String("tarnwik floor", std::locale()), sf::Style::Default,
-                            sf::ContextSettings());
-    window.setFramerateLimit(FRAME_LIMIT);
+    const auto window = sfcompat::openWindow(WIDTH, HEIGHT, BITS_PER_PIXEL,
+                                             sf::String("tarnwik floor", std::locale()));
+    window->setFramerateLimit(FRAME_LIMIT);
 
     sf::Font font;
-    font.loadFromFile(HUD_FONT_PATH);
-    sf::Text text;
-    text.setFont(font);
+    if (!sfcompat::loadFont(font, HUD_FONT_PATH))
+        return 1;
+    sf::Text text = sfcompat::textWith(font);
     text.setCharacterSize(HUD_CHARACTER_SIZE);
     text.setFillColor(sf::Color::White);
     text.setString(sf::String(SCORE_LABEL, std::locale()));
     Cell square;
-    square.setPosition(static_cast<float>(CELL_SIZE), static_cast<float>(CELL_SIZE));
+    square.setPosition({static_cast<float>(CELL_SIZE), static_cast<float>(CELL_SIZE)});
 
-    sf::Event event;
-    while (window.isOpen()) {
+    sfcompat::Event event{};
+    while (window->isOpen()) {
         // Events
-        while (window.pollEvent(event)) {
-            if (event.type == sf::Event::Closed)
-                window.close();
+        while (sfcompat::pollEvent(*window, event)) {
+            if (sfcompat::isClose(event))
+                window->close();
         }
 
         // Draw
-        window.clear(sf::Color::Black);
-        window.draw(square);
-        window.draw(text);
+        window->clear(sf::Color::Black);
+        window->draw(square);
+        window->draw(text);
 
         // Show
-        window.display();
+        window->display();
     }
     return 0;
 }

@@ -50,8 +50,8 @@ void Board::dropAppleOnRandomCell() {
     // The first value gives the row, the second the column.
     const int row = std::rand() % rows;
     const int column = std::rand() % cols;
-    apple.setPosition(static_cast<float>(column * static_cast<int>(CELL_SIZE)),
-                      static_cast<float>(row * static_cast<int>(CELL_SIZE)));
+    apple.setPosition(sf::Vector2f(static_cast<float>(column * static_cast<int>(CELL_SIZE)),
+                                   static_cast<float>(row * static_cast<int>(CELL_SIZE))));
 }
 
 void Board::advanceHead() {
@@ -154,5 +154,5 @@ void Board::placeApple() {
 
 void Board::putHeadSegmentOnHeadCell() {
     const auto size = static_cast<float>(CELL_SIZE);
-    segments[0].setPosition(headX * size, headY * size);
+    segments[0].setPosition(sf::Vector2f(headX * size, headY * size));
 }

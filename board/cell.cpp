@@ -10,9 +10,9 @@ Cell::Cell() : sf::RectangleShape(sf::Vector2f(0.f, 0.f)) {
     const auto side = static_cast<float>(CELL_SIZE - 2u * static_cast<unsigned>(OUTLINE_THICKNESS));
     const auto inset = static_cast<float>(-OUTLINE_THICKNESS);
     setSize(sf::Vector2f(side, side));
-    setPosition(0.f, 0.f);
+    setPosition(sf::Vector2f(0.f, 0.f));
     setFillColor(sf::Color::Green);
     setOutlineColor(sf::Color::Black);
-    setOrigin(inset, inset);
+    setOrigin(sf::Vector2f(inset, inset));
     setOutlineThickness(static_cast<float>(OUTLINE_THICKNESS));
 }

@@ -4,6 +4,7 @@
 // every size from 16 to 256 pixels.
 
 #include "config.h"
+#include "sfml_compat.h"
 
 #include <SFML/Graphics/Image.hpp>
 
@@ -36,12 +37,11 @@ sf::Image draw(unsigned size) {
     const unsigned cell = size / ICON_CELLS;
     // The outline takes the same share of a cell as on the board.
     const unsigned frame = cell * static_cast<unsigned>(OUTLINE_THICKNESS) / CELL_SIZE + 1;
-    sf::Image icon;
-    icon.create(size, size, sf::Color::Black);
+    sf::Image icon = sfcompat::makeImage(size, size, sf::Color::Black);
     for (const Piece& piece : pieces()) {
         for (unsigned y = piece.row * cell + frame; y < (piece.row + 1) * cell - frame; ++y) {
             for (unsigned x = piece.col * cell + frame; x < (piece.col + 1) * cell - frame; ++x)
-                icon.setPixel(x, y, piece.fill);
+                sfcompat::setPixel(icon, x, y, piece.fill);
         }
     }
     return icon;
@@ -97,7 +97,7 @@ bool writeIco(const std::string& path) {
             put32(image, 0);
         for (unsigned y = size; y-- > 0;) {
             for (unsigned x = 0; x < size; ++x) {
-                const sf::Color c = icon.getPixel(x, y);
+                const sf::Color c = sfcompat::pixel(icon, x, y);
                 image.insert(image.end(), {static_cast<char>(c.b), static_cast<char>(c.g),
                                            static_cast<char>(c.r), static_cast<char>(c.a)});
             }

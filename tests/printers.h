@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sfml_compat.h"
+
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/Rect.hpp>
 #include <SFML/System/Vector2.hpp>
@@ -26,7 +28,9 @@ inline void PrintTo(const Color& c, std::ostream* os) {
 }
 
 inline void PrintTo(const FloatRect& r, std::ostream* os) {
-    *os << "[" << r.left << ", " << r.top << " | " << r.width << " x " << r.height << "]";
+    const Vector2f at = sfcompat::rectPosition(r);
+    const Vector2f size = sfcompat::rectSize(r);
+    *os << "[" << at.x << ", " << at.y << " | " << size.x << " x " << size.y << "]";
 }
 
 } // namespace sf

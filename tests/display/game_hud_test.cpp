@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-using sf::Keyboard;
+using Key = sf::Keyboard::Key;
 
 namespace {
 
@@ -22,8 +22,8 @@ unsigned whiteIn(const sf::Image& picture, sf::Vector2u from, sf::Vector2u to) {
 
 TEST(GameTexts, HudLinesAreSmallWhiteAndStackedAtTheTopLeft) {
     Game game{};
-    EXPECT_EQ(game.scoreText.getFont(), &game.hudFont);
-    EXPECT_EQ(game.wallsText.getFont(), &game.hudFont);
+    EXPECT_EQ(sfcompat::fontOf(game.scoreText), &game.hudFont);
+    EXPECT_EQ(sfcompat::fontOf(game.wallsText), &game.hudFont);
     for (const sf::Text* line : {&game.scoreText, &game.wallsText}) {
         EXPECT_EQ(line->getCharacterSize(), 15u);
         EXPECT_EQ(line->getFillColor(), sf::Color::White);
@@ -40,14 +40,14 @@ TEST(GameTexts, HudLinesAreSmallWhiteAndStackedAtTheTopLeft) {
 
 TEST(GameTexts, BannerIsCentredByTheWidthOfItsBoundsOnTheTopEdge) {
     Game game{};
-    EXPECT_EQ(game.winText.getFont(), &game.bannerFont);
+    EXPECT_EQ(sfcompat::fontOf(game.winText), &game.bannerFont);
     EXPECT_EQ(game.winText.getCharacterSize(), 200u);
     EXPECT_EQ(game.winText.getFillColor(), sf::Color::White);
     EXPECT_EQ(text(game.winText), "YOU WIN");
 
     sf::Text unmoved(game.winText);
-    unmoved.setPosition(0.f, 0.f);
-    const float width = unmoved.getGlobalBounds().width;
+    unmoved.setPosition({0.f, 0.f});
+    const float width = sfcompat::rectSize(unmoved.getGlobalBounds()).x;
     EXPECT_GT(width, 600.f) << "the banner font did not load";
     EXPECT_EQ(game.winText.getPosition(), sf::Vector2f(600.f - width / 2.f, 0.f));
 }
@@ -66,14 +66,14 @@ TEST(GameHud, WallsLineFollowsEInTheSameFrame) {
     Game game{};
     putApple(game.board, {20, 15});
     framePicture(game);
-    pressKey(game, Keyboard::E);
+    pressKey(game, Key::E);
     framePicture(game);
     EXPECT_EQ(text(game.wallsText), "WINDOW COL:1");
-    pressKey(game, Keyboard::E);
-    pressKey(game, Keyboard::E);
+    pressKey(game, Key::E);
+    pressKey(game, Key::E);
     game.frame();
     EXPECT_EQ(text(game.wallsText), "WINDOW COL:1");
-    pressKey(game, Keyboard::E);
+    pressKey(game, Key::E);
     game.frame();
     EXPECT_EQ(text(game.wallsText), "WINDOW COL:0");
 }
@@ -91,7 +91,7 @@ TEST(GameHud, RestartShowsScoreZeroAndKeepsTheWallsLine) {
     layChain(game.board, {{29, 5}, {28, 5}, {27, 5}, {26, 5}, {25, 5}, {24, 5}});
     game.board.score = 2;
     putApple(game.board, {20, 15});
-    pressKey(game, Keyboard::E);
+    pressKey(game, Key::E);
     game.frame();
     EXPECT_EQ(text(game.scoreText), "SCORE:0");
     EXPECT_EQ(text(game.wallsText), "WINDOW COL:1");
@@ -132,7 +132,7 @@ TEST(GameWon, FillingFrameShowsTheBoardAndTheFinalScoreThenOnlyTheBanner) {
         EXPECT_EQ(countColour(banner, sf::Color::Red, {0, 0}, {1200, 800}), 0u);
         EXPECT_GT(whiteIn(banner, {0, 0}, {1200, 400}), 5000u);
         EXPECT_EQ(countColour(banner, sf::Color::White, {0, 400}, {1200, 800}), 0u);
-        EXPECT_EQ(banner.getPixel(5, 790), sf::Color::Black);
+        EXPECT_EQ(sfcompat::pixel(banner, 5, 790), sf::Color::Black);
     }
     EXPECT_EQ(text(game.scoreText), "SCORE:596");
 }

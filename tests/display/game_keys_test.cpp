@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-using sf::Keyboard;
+using Key = sf::Keyboard::Key;
 
 class GameKeys : public ::testing::Test {
 protected:
@@ -15,18 +15,18 @@ protected:
 };
 
 TEST_F(GameKeys, ReversalIsRefusedWithoutUsingUpTheTurn) {
-    pressKey(game, Keyboard::Left);
+    pressKey(game, Key::Left);
     EXPECT_EQ(board.direction, Right);
     EXPECT_FALSE(board.turnTaken);
-    pressKey(game, Keyboard::Up);
+    pressKey(game, Key::Up);
     EXPECT_EQ(board.direction, Up);
     EXPECT_TRUE(board.turnTaken);
 }
 
 TEST_F(GameKeys, FirstAcceptedTurnOfAFrameWins) {
-    pressKey(game, Keyboard::Up);
-    pressKey(game, Keyboard::Left);
-    pressKey(game, Keyboard::Down);
+    pressKey(game, Key::Up);
+    pressKey(game, Key::Left);
+    pressKey(game, Key::Down);
     EXPECT_EQ(board.direction, Up);
     game.update();
     EXPECT_EQ(chainCells(board).front(), sf::Vector2i(0, 19)); // up from row 0 wraps
@@ -36,64 +36,64 @@ TEST_F(GameKeys, FirstAcceptedTurnOfAFrameWins) {
 }
 
 TEST_F(GameKeys, CurrentHeadingUsesUpTheTurn) {
-    pressKey(game, Keyboard::Right);
-    pressKey(game, Keyboard::Up);
+    pressKey(game, Key::Right);
+    pressKey(game, Key::Up);
     EXPECT_EQ(board.direction, Right);
     EXPECT_TRUE(board.turnTaken);
 }
 
 TEST_F(GameKeys, TickFreesTheTurnForTheNextFrame) {
-    pressKey(game, Keyboard::Down);
+    pressKey(game, Key::Down);
     game.update();
     EXPECT_FALSE(board.turnTaken);
-    pressKey(game, Keyboard::Left);
+    pressKey(game, Key::Left);
     EXPECT_EQ(board.direction, Left);
 }
 
 TEST_F(GameKeys, ReversalIsTestedAgainstTheHeadingLastMovedIn) {
-    pressKey(game, Keyboard::Down);
+    pressKey(game, Key::Down);
     game.update();
-    pressKey(game, Keyboard::Up);
+    pressKey(game, Key::Up);
     EXPECT_EQ(board.direction, Down);
-    pressKey(game, Keyboard::Left);
+    pressKey(game, Key::Left);
     game.update();
-    pressKey(game, Keyboard::Right);
+    pressKey(game, Key::Right);
     EXPECT_EQ(board.direction, Left);
 }
 
 TEST_F(GameKeys, LeftIsRefusedRightAfterARestart) {
     board.direction = Down;
     board.reset();
-    pressKey(game, Keyboard::Left);
+    pressKey(game, Key::Left);
     EXPECT_EQ(board.direction, Right);
 }
 
 TEST_F(GameKeys, EFlipsTheWallsWithOrWithoutModifiers) {
-    pressKey(game, Keyboard::E);
+    pressKey(game, Key::E);
     EXPECT_TRUE(board.wallsSolid);
-    pressKey(game, Keyboard::E);
+    pressKey(game, Key::E);
     EXPECT_FALSE(board.wallsSolid);
-    pressKey(game, Keyboard::E, true);
+    pressKey(game, Key::E, true);
     EXPECT_TRUE(board.wallsSolid);
-    pressKey(game, Keyboard::E, false, true);
+    pressKey(game, Key::E, false, true);
     EXPECT_FALSE(board.wallsSolid);
     EXPECT_FALSE(board.turnTaken);
 }
 
 TEST_F(GameKeys, ShiftedArrowsSteerLikePlainOnes) {
-    pressKey(game, Keyboard::Down, true);
+    pressKey(game, Key::Down, true);
     EXPECT_EQ(board.direction, Down);
 }
 
 TEST_F(GameKeys, SpaceClosesTheWindow) {
-    pressKey(game, Keyboard::Space);
+    pressKey(game, Key::Space);
     EXPECT_FALSE(game.window->isOpen());
 }
 
 TEST_F(GameKeys, OtherKeysChangeNothing) {
     const BoardState before(board);
-    for (const auto code : {Keyboard::A, Keyboard::W, Keyboard::Escape, Keyboard::Enter,
-                            Keyboard::Num1, Keyboard::Unknown, Keyboard::F1, Keyboard::Numpad8})
+    for (const auto code :
+         {Key::A, Key::W, Key::Escape, Key::Enter, Key::Num1, Key::Unknown, Key::F1, Key::Numpad8})
         pressKey(game, code);
     EXPECT_TRUE(BoardState(board) == before);
     EXPECT_TRUE(game.window->isOpen());
@@ -101,11 +101,11 @@ TEST_F(GameKeys, OtherKeysChangeNothing) {
 
 TEST_F(GameKeys, KeysStillWorkInTheWonStateButChangeNothingVisible) {
     board.won = true;
-    pressKey(game, Keyboard::E);
+    pressKey(game, Key::E);
     EXPECT_TRUE(board.wallsSolid);
-    pressKey(game, Keyboard::Down);
-    pressKey(game, Keyboard::Left);
+    pressKey(game, Key::Down);
+    pressKey(game, Key::Left);
     EXPECT_EQ(board.direction, Down); // nothing clears the turn once ticks stop
-    pressKey(game, Keyboard::Space);
+    pressKey(game, Key::Space);
     EXPECT_FALSE(game.window->isOpen());
 }

@@ -9,22 +9,22 @@
 #include <cstdlib>
 #include <random>
 
-using sf::Keyboard;
+using Key = sf::Keyboard::Key;
 
 namespace {
 
-Keyboard::Key keyFor(Direction heading) {
+Key keyFor(Direction heading) {
     switch (heading) {
     case Up:
-        return Keyboard::Up;
+        return Key::Up;
     case Down:
-        return Keyboard::Down;
+        return Key::Down;
     case Left:
-        return Keyboard::Left;
+        return Key::Left;
     case Right:
-        return Keyboard::Right;
+        return Key::Right;
     }
-    return Keyboard::Unknown;
+    return Key::Unknown;
 }
 
 // The round's invariants between two ticks.
@@ -70,8 +70,8 @@ TEST(GameUpdate, RunsTheBoardsTickInItsOrder) {
 TEST(GameUpdate, RestartShowsTheFreshRoundInTheSameFrame) {
     Game game{};
     putApple(game.board, {20, 15});
-    pressKey(game, Keyboard::E);
-    pressKey(game, Keyboard::Up);
+    pressKey(game, Key::E);
+    pressKey(game, Key::Up);
     const sf::Image picture = framePicture(game);
     EXPECT_TRUE(isFreshRound(game.board));
     EXPECT_EQ(cellColour(picture, {0, 0}), sf::Color::Green);
@@ -94,8 +94,7 @@ TEST(GameRound, RandomKeysOverManyTicksKeepTheRoundValid) {
     Game game{};
     Board& board = game.board;
     std::mt19937 random(20261207);
-    const Keyboard::Key keys[] = {Keyboard::Up,    Keyboard::Down, Keyboard::Left,
-                                  Keyboard::Right, Keyboard::E,    Keyboard::A};
+    const Key keys[] = {Key::Up, Key::Down, Key::Left, Key::Right, Key::E, Key::A};
     std::uniform_int_distribution<int> pick(0, 5);
     std::uniform_int_distribution<int> percent(0, 99);
     int longest = 0;
@@ -107,13 +106,13 @@ TEST(GameRound, RandomKeysOverManyTicksKeepTheRoundValid) {
             const int dx = food.x - static_cast<int>(board.headX);
             const int dy = food.y - static_cast<int>(board.headY);
             if (dx != 0)
-                pressKey(game, dx > 0 ? Keyboard::Right : Keyboard::Left);
+                pressKey(game, dx > 0 ? Key::Right : Key::Left);
             else
-                pressKey(game, dy > 0 ? Keyboard::Down : Keyboard::Up);
+                pressKey(game, dy > 0 ? Key::Down : Key::Up);
         } else if (roll < 75) {
             for (int k = percent(random) % 6; k > 0; --k) {
-                const Keyboard::Key key = keys[pick(random)];
-                if (key != Keyboard::E || percent(random) < 5)
+                const Key key = keys[pick(random)];
+                if (key != Key::E || percent(random) < 5)
                     pressKey(game, key, percent(random) < 50, percent(random) < 10);
             }
         }

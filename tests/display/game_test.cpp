@@ -47,13 +47,13 @@ TEST(GameFrame, EveryPieceHasAThreePixelBlackFrameInsideItsCell) {
         const auto y0 = static_cast<unsigned>(c.y);
         const sf::Color fill = cell.x == 29 ? sf::Color::Red : sf::Color::Green;
         for (unsigned d = 0; d < 3; ++d) {
-            EXPECT_EQ(picture.getPixel(x0 + d, y0 + 20), sf::Color::Black);
-            EXPECT_EQ(picture.getPixel(x0 + 39 - d, y0 + 20), sf::Color::Black);
-            EXPECT_EQ(picture.getPixel(x0 + 20, y0 + d), sf::Color::Black);
-            EXPECT_EQ(picture.getPixel(x0 + 20, y0 + 39 - d), sf::Color::Black);
+            EXPECT_EQ(sfcompat::pixel(picture, x0 + d, y0 + 20), sf::Color::Black);
+            EXPECT_EQ(sfcompat::pixel(picture, x0 + 39 - d, y0 + 20), sf::Color::Black);
+            EXPECT_EQ(sfcompat::pixel(picture, x0 + 20, y0 + d), sf::Color::Black);
+            EXPECT_EQ(sfcompat::pixel(picture, x0 + 20, y0 + 39 - d), sf::Color::Black);
         }
-        EXPECT_EQ(picture.getPixel(x0 + 3, y0 + 3), fill);
-        EXPECT_EQ(picture.getPixel(x0 + 36, y0 + 36), fill);
+        EXPECT_EQ(sfcompat::pixel(picture, x0 + 3, y0 + 3), fill);
+        EXPECT_EQ(sfcompat::pixel(picture, x0 + 36, y0 + 36), fill);
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <SFML/Graphics/Texture.hpp>
 
+#include <cstdint>
 #include <map>
 #include <tuple>
 
@@ -12,7 +13,7 @@ namespace {
 
 sf::Image readBack(sf::RenderWindow& window) {
     sf::Texture texture;
-    texture.create(window.getSize().x, window.getSize().y);
+    sfcompat::sizeTexture(texture, window.getSize());
     texture.update(window);
     return texture.copyToImage();
 }
@@ -40,7 +41,7 @@ sf::Color cellColour(const sf::Image& picture, sf::Vector2i cell) {
     std::map<std::tuple<int, int, int>, unsigned> counts;
     for (unsigned y = y0 + inset; y < y0 + CELL_SIZE - inset; ++y) {
         for (unsigned x = x0 + inset; x < x0 + CELL_SIZE - inset; ++x) {
-            const sf::Color c = picture.getPixel(x, y);
+            const sf::Color c = sfcompat::pixel(picture, x, y);
             ++counts[{c.r, c.g, c.b}];
         }
     }
@@ -50,8 +51,8 @@ sf::Color cellColour(const sf::Image& picture, sf::Vector2i cell) {
             best = it;
     }
     const auto& [r, g, b] = best->first;
-    return sf::Color(static_cast<sf::Uint8>(r), static_cast<sf::Uint8>(g),
-                     static_cast<sf::Uint8>(b));
+    return sf::Color(static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
+                     static_cast<std::uint8_t>(b));
 }
 
 unsigned countColour(const sf::Image& picture, sf::Color colour, sf::Vector2u from,
@@ -59,7 +60,7 @@ unsigned countColour(const sf::Image& picture, sf::Color colour, sf::Vector2u fr
     unsigned count = 0;
     for (unsigned y = from.y; y < to.y; ++y) {
         for (unsigned x = from.x; x < to.x; ++x) {
-            if (picture.getPixel(x, y) == colour)
+            if (sfcompat::pixel(picture, x, y) == colour)
                 ++count;
         }
     }
