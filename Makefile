@@ -53,7 +53,7 @@ test-sanitize: test-deps
 fuzz: test-deps
 	@scripts/fuzz
 
-# The README's commands in new minimal Debian 12 and 13 systems (root only).
+# The README's commands in new minimal Debian 12, 13 and testing systems (root only).
 test-fresh:
 	@scripts/test-fresh
 

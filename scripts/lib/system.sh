@@ -1,6 +1,6 @@
 # Minimal Debian systems for the tests that need a machine with nothing on it
 # (test-fresh) or of another architecture (test-arm64): made once with
-# debootstrap from the Debian archive this machine's apt uses, kept as tarballs
+# mmdebstrap from the Debian archive this machine's apt uses, kept as tarballs
 # in the user's cache with the packages they download, unpacked anew for every
 # run, and entered with chroot. Another architecture runs through qemu-user.
 # Sourced by a script that runs as root; it takes its system down on any exit.
@@ -42,30 +42,39 @@ system_emulate() { # arch
 }
 
 # Prints the cached base system's tarball, making it first if there is none:
-# RELEASE (bookworm, trixie) for ARCH (a Debian architecture), where USER
-# (root, or a user that is made and given sudo) is the one who will use it.
+# RELEASE (bookworm, trixie, testing) for ARCH (a Debian architecture), where
+# USER (root, or a user that is made and given sudo) is the one who will use it.
+# mmdebstrap writes the tarball directly; it is renamed into place only when
+# whole, and a lock lets a second run wait for the first instead of making it
+# again. The name holds the recipe's version, so a changed recipe makes anew.
+SYSTEM_RECIPE=mmdebstrap-1
 system_base() { # release arch user work-folder
     name="$1-$3"
     [ "$2" = "$(dpkg --print-architecture)" ] || name="$1-$2-$3"
-    base="$system_cache/$name.tar"
-    if [ ! -f "$base" ]; then
+    base="$system_cache/$name-$SYSTEM_RECIPE.tar"
+    mkdir -p "$system_cache" "$4"
+    (
+        flock 9
+        [ ! -f "$base" ] || exit 0
+        release=$1 arch=$2 user=$3 log="$4/$name-mmdebstrap.log"
         mirror=$("$system_top/scripts/debian-mirror")
-        echo "making a minimal $1 $2 system from $mirror" >&2
-        mkdir -p "$system_cache" "$4"
-        include=""
-        [ "$3" = root ] || include="--include=sudo"
-        rm -rf --one-file-system "$4/$name-base"
-        # shellcheck disable=SC2086
-        debootstrap --variant=minbase --arch="$2" $include "$1" "$4/$name-base" "$mirror" \
-            >"$4/$name-debootstrap.log" 2>&1 || { tail -20 "$4/$name-debootstrap.log" >&2; exit 1; }
-        if [ "$3" != root ]; then
-            chroot "$4/$name-base" useradd --create-home --shell /bin/sh "$3"
-            echo "$3 ALL=(ALL) NOPASSWD: ALL" >"$4/$name-base/etc/sudoers.d/$3"
-            chmod 0440 "$4/$name-base/etc/sudoers.d/$3"
+        echo "making a minimal $release $arch system from $mirror" >&2
+        set -- --variant=minbase --arch="$arch" --format=tar
+        case "$release" in
+            # This archive serves testing and unstable from a frozen copy whose
+            # Release file has expired; a real testing machine needs no such line.
+            testing | unstable | sid) set -- "$@" --aptopt='Acquire::Check-Valid-Until "false"' ;;
+        esac
+        if [ "$user" != root ]; then
+            set -- "$@" --include=sudo \
+                --customize-hook="chroot \"\$1\" useradd --create-home --shell /bin/sh $user" \
+                --customize-hook="echo '$user ALL=(ALL) NOPASSWD: ALL' >\"\$1/etc/sudoers.d/$user\"" \
+                --customize-hook="chmod 0440 \"\$1/etc/sudoers.d/$user\""
         fi
-        tar -C "$4/$name-base" -cf "$base.part" . && mv "$base.part" "$base"
-        rm -rf --one-file-system "$4/$name-base"
-    fi
+        mmdebstrap "$@" "$release" "$base.part" "$mirror" >"$log" 2>&1 ||
+            { tail -20 "$log" >&2; rm -f "$base.part"; exit 1; }
+        mv "$base.part" "$base"
+    ) 9>"$system_cache/$name.lock" || exit 1
     echo "$base"
 }
 
