@@ -16,8 +16,8 @@ MAKEFLAGS += --no-print-directory
 export JOBS ARCH SIGN WINDOWS_SIGN_P12 WINDOWS_SIGN_PASSWORD_FILE
 
 .PHONY: all deps test-deps configure build play test test-main test-sanitize fuzz test-fresh \
-	windows test-windows package test-arm64 release check-reproducible screenshot bench \
-	install uninstall clean
+	windows test-windows package test-arm64 test-debian release check-reproducible screenshot bench \
+	install uninstall clean clean-cache
 
 all: build
 
@@ -73,6 +73,11 @@ package:
 # emulation (root only).
 test-arm64:
 	@scripts/test-arm64
+
+# The source package built by sbuild in clean Debian 12, 13 and testing systems
+# (and cross-built for arm64), lintian-clean, and tested as installed by autopkgtest.
+test-debian:
+	@scripts/test-debian
 
 # Every artifact of a release into dist/, with SHA256SUMS (signed with SIGN=<key>).
 release:

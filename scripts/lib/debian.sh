@@ -24,3 +24,22 @@ debian_host_target() {
         *) echo testing ;;
     esac
 }
+
+# The packages a release carries: each release's build for amd64, with the
+# tests run inside it, and the arm64 cross builds that Raspberry Pi OS takes.
+DEBIAN_BUILDS="bookworm:amd64 trixie:amd64 testing:amd64 bookworm:arm64 trixie:arm64"
+
+# sbuild and autopkgtest make their clean systems in user namespaces, which
+# take a range of subordinate ids for the calling user; root has none on a
+# stock Debian. Adds one, listed first, where it is missing, and says so.
+debian_subids() {
+    user=$(id -un)
+    for file in /etc/subuid /etc/subgid; do
+        grep -q "^$user:" "$file" 2>/dev/null && continue
+        [ "$(id -u)" -eq 0 ] ||
+            { echo "$(basename "$0"): $user needs a range in $file (sbuild and autopkgtest)" >&2; exit 1; }
+        echo "$(basename "$0"): adding $user:1000000000:65536 to $file, for sbuild and autopkgtest" >&2
+        { echo "$user:1000000000:65536"; cat "$file" 2>/dev/null || true; } >"$file.new"
+        mv "$file.new" "$file"
+    done
+}

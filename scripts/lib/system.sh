@@ -42,40 +42,44 @@ system_emulate() { # arch
 }
 
 # Prints the cached base system's tarball, making it first if there is none:
-# RELEASE (bookworm, trixie, testing) for ARCH (a Debian architecture), where
-# USER (root, or a user that is made and given sudo) is the one who will use it.
-# mmdebstrap writes the tarball directly; it is renamed into place only when
-# whole, and a lock lets a second run wait for the first instead of making it
-# again. The name holds the recipe's version, so a changed recipe makes anew.
-SYSTEM_RECIPE=mmdebstrap-1
-system_base() { # release arch user work-folder
-    name="$1-$3"
-    [ "$2" = "$(dpkg --print-architecture)" ] || name="$1-$2-$3"
+# RELEASE (bookworm, trixie, testing) for ARCH (a Debian architecture). One
+# tarball per release and architecture serves every check: the fresh systems,
+# the arm64 one, and sbuild's and autopkgtest's clean systems. It holds sudo,
+# as a desktop system does; the user who uses it is made when it is entered
+# (system_add_user). mmdebstrap writes the tarball directly; it is renamed
+# into place only when whole, and a lock lets a second run wait for the first
+# instead of making it again. The name holds the recipe's version, so a
+# changed recipe makes anew.
+SYSTEM_RECIPE=mmdebstrap-2
+system_base() { # release arch work-folder
+    name=$1
+    [ "$2" = "$(dpkg --print-architecture)" ] || name="$1-$2"
     base="$system_cache/$name-$SYSTEM_RECIPE.tar"
-    mkdir -p "$system_cache" "$4"
+    mkdir -p "$system_cache" "$3"
     (
         flock 9
         [ ! -f "$base" ] || exit 0
-        release=$1 arch=$2 user=$3 log="$4/$name-mmdebstrap.log"
+        release=$1 arch=$2 log="$3/$name-mmdebstrap.log"
         mirror=$("$system_top/scripts/debian-mirror")
         echo "making a minimal $release $arch system from $mirror" >&2
-        set -- --variant=minbase --arch="$arch" --format=tar
+        set -- --variant=minbase --arch="$arch" --include=sudo --format=tar
         case "$release" in
             # This archive serves testing and unstable from a frozen copy whose
             # Release file has expired; a real testing machine needs no such line.
             testing | unstable | sid) set -- "$@" --aptopt='Acquire::Check-Valid-Until "false"' ;;
         esac
-        if [ "$user" != root ]; then
-            set -- "$@" --include=sudo \
-                --customize-hook="chroot \"\$1\" useradd --create-home --shell /bin/sh $user" \
-                --customize-hook="echo '$user ALL=(ALL) NOPASSWD: ALL' >\"\$1/etc/sudoers.d/$user\"" \
-                --customize-hook="chmod 0440 \"\$1/etc/sudoers.d/$user\""
-        fi
         mmdebstrap "$@" "$release" "$base.part" "$mirror" >"$log" 2>&1 ||
             { tail -20 "$log" >&2; rm -f "$base.part"; exit 1; }
         mv "$base.part" "$base"
     ) 9>"$system_cache/$name.lock" || exit 1
     echo "$base"
+}
+
+# Makes a user in the entered system who may run anything through sudo.
+system_add_user() { # user
+    chroot "$SYSTEM_ROOT" useradd --create-home --shell /bin/sh "$1"
+    echo "$1 ALL=(ALL) NOPASSWD: ALL" >"$SYSTEM_ROOT/etc/sudoers.d/$1"
+    chmod 0440 "$SYSTEM_ROOT/etc/sudoers.d/$1"
 }
 
 system_mount() { # type-or-bind source target
