@@ -108,4 +108,9 @@ uninstall:
 # The systems test-fresh and test-arm64 make take themselves down; never cross a mount.
 clean:
 	rm -rf --one-file-system $(BUILD_DIR) build-sanitize build-fuzz build-host build-package \
-		build-package-* build-windows build-arm64 build-fresh dist
+		build-package-* build-windows build-arm64 build-fresh build-debian dist dist.part
+
+# Empties the cache every checkout shares (the Windows libraries and their
+# sources, the minimal systems and their packages); run it when no build is.
+clean-cache:
+	rm -rf --one-file-system "$${XDG_CACHE_HOME:-$$HOME/.cache}/tarnwik"
