@@ -16,7 +16,7 @@ MAKEFLAGS += --no-print-directory
 export JOBS ARCH SIGN WINDOWS_SIGN_P12 WINDOWS_SIGN_PASSWORD_FILE
 
 .PHONY: all deps test-deps configure build play test test-main test-sanitize fuzz test-fresh \
-	windows test-windows package test-arm64 test-debian release check-reproducible screenshot bench \
+	windows test-windows test-caches package test-arm64 test-debian release check-reproducible screenshot bench \
 	install uninstall clean clean-cache
 
 all: build
@@ -73,6 +73,11 @@ package:
 # emulation (root only).
 test-arm64:
 	@scripts/test-arm64
+
+# The shared cache on a real machine: make windows killed while its libraries
+# build, run again beside a second clone, and a third clone that builds none.
+test-caches:
+	@scripts/test-caches
 
 # The source package built by sbuild in clean Debian 12, 13 and testing systems
 # (and cross-built for arm64), lintian-clean, and tested as installed by autopkgtest.
