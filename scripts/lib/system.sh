@@ -45,12 +45,14 @@ system_emulate() { # arch
 # RELEASE (bookworm, trixie, testing) for ARCH (a Debian architecture). One
 # tarball per release and architecture serves every check: the fresh systems,
 # the arm64 one, and sbuild's and autopkgtest's clean systems. It holds sudo,
-# as a desktop system does; the user who uses it is made when it is entered
+# as a desktop system does, and apt-utils, whose solver sbuild's cross builds
+# use (lacking it, sbuild copies in this machine's, which fails on a newer
+# release); the user who uses it is made when it is entered
 # (system_add_user). mmdebstrap writes the tarball directly; it is renamed
 # into place only when whole, and a lock lets a second run wait for the first
 # instead of making it again. The name holds the recipe's version, so a
 # changed recipe makes anew.
-SYSTEM_RECIPE=mmdebstrap-2
+SYSTEM_RECIPE=mmdebstrap-3
 system_base() { # release arch work-folder
     name=$1
     [ "$2" = "$(dpkg --print-architecture)" ] || name="$1-$2"
@@ -62,7 +64,7 @@ system_base() { # release arch work-folder
         release=$1 arch=$2 log="$3/$name-mmdebstrap.log"
         mirror=$("$system_top/scripts/debian-mirror")
         echo "making a minimal $release $arch system from $mirror" >&2
-        set -- --variant=minbase --arch="$arch" --include=sudo --format=tar
+        set -- --variant=minbase --arch="$arch" --include=sudo,apt-utils --format=tar
         case "$release" in
             # This archive serves testing and unstable from a frozen copy whose
             # Release file has expired; a real testing machine needs no such line.
