@@ -29,17 +29,29 @@ debian_host_target() {
 # tests run inside it, and the arm64 cross builds that Raspberry Pi OS takes.
 DEBIAN_BUILDS="bookworm:amd64 trixie:amd64 testing:amd64 bookworm:arm64 trixie:arm64"
 
+# The packages sbuild built, one folder per source package (.dsc) and
+# architecture, shared by every checkout: a release takes the packages that
+# make test-debian built and tested instead of building them again.
+debian_cache=${XDG_CACHE_HOME:-$HOME/.cache}/tarnwik/debian
+
 # sbuild and autopkgtest make their clean systems in user namespaces, which
 # take a range of subordinate ids for the calling user; root has none on a
-# stock Debian. Adds one, listed first, where it is missing, and says so.
-debian_subids() {
-    user=$(id -un)
+# stock Debian. Adds one where it is missing (root's listed first, as
+# newuidmap needs it), past every range already given, and says so.
+debian_subids() { # [user]
+    user=${1:-$(id -un)}
     for file in /etc/subuid /etc/subgid; do
         grep -q "^$user:" "$file" 2>/dev/null && continue
         [ "$(id -u)" -eq 0 ] ||
             { echo "$(basename "$0"): $user needs a range in $file (sbuild and autopkgtest)" >&2; exit 1; }
-        echo "$(basename "$0"): adding $user:1000000000:65536 to $file, for sbuild and autopkgtest" >&2
-        { echo "$user:1000000000:65536"; cat "$file" 2>/dev/null || true; } >"$file.new"
+        start=$(cat "$file" 2>/dev/null |
+            awk -F: 'BEGIN { end = 1000000000 } $2 + $3 > end { end = $2 + $3 } END { print end }')
+        echo "$(basename "$0"): adding $user:$start:65536 to $file, for sbuild and autopkgtest" >&2
+        if [ "$user" = root ]; then
+            { echo "$user:$start:65536"; cat "$file" 2>/dev/null || true; } >"$file.new"
+        else
+            { cat "$file" 2>/dev/null || true; echo "$user:$start:65536"; } >"$file.new"
+        fi
         mv "$file.new" "$file"
     done
 }

@@ -2,16 +2,14 @@
 # (test-fresh) or of another architecture (test-arm64): made once with
 # mmdebstrap from the Debian archive this machine's apt uses, kept as tarballs
 # in the user's cache with the packages they download, unpacked anew for every
-# run, and entered with chroot. Another architecture runs through qemu-user.
-# Sourced by a script that runs as root; it takes its system down on any exit.
+# run, and entered with chroot (by root). Another architecture runs through
+# qemu-user. A script that sources it takes its system down on any exit.
 #   . scripts/lib/system.sh
 
 system_top=$(cd "$(dirname "$0")/.." && pwd)
 system_cache=${XDG_CACHE_HOME:-$HOME/.cache}/tarnwik/fresh
 SYSTEM_ROOT=""
 system_mounts=""
-
-[ "$(id -u)" -eq 0 ] || { echo "$(basename "$0"): making a system needs root" >&2; exit 1; }
 
 # Ends whatever still runs inside the system and takes its mounts down, last first.
 system_leave() {
@@ -95,6 +93,7 @@ system_mount() { # type-or-bind source target
 # and so the abstract sockets of its X servers: with DISPLAY=:N a program in
 # the system opens its window on this machine's display N.
 system_enter() { # base root
+    [ "$(id -u)" -eq 0 ] || { echo "$(basename "$0"): entering a system needs root" >&2; exit 1; }
     SYSTEM_ROOT=$2
     # A run that was killed may have left its mounts behind: take them down
     # first, and never let rm cross into a mounted file system.
