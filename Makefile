@@ -84,7 +84,9 @@ test-caches:
 test-debian:
 	@scripts/test-debian
 
-# Every artifact of a release into dist/, with SHA256SUMS (signed with SIGN=<key>).
+# Every artifact of a release into dist/: the source tarball and source package,
+# a .deb per Debian release (sbuild), the Windows programs, and SHA256SUMS
+# (signed with SIGN=<key>).
 release:
 	@scripts/release
 
@@ -116,6 +118,7 @@ clean:
 		build-package-* build-windows build-arm64 build-fresh build-debian dist dist.part
 
 # Empties the cache every checkout shares (the Windows libraries and their
-# sources, the minimal systems and their packages); run it when no build is.
+# sources, the minimal systems and their packages, the packages sbuild built);
+# run it when no build is.
 clean-cache:
 	rm -rf --one-file-system "$${XDG_CACHE_HOME:-$$HOME/.cache}/tarnwik"
