@@ -4,6 +4,7 @@
 
 #include <X11/keysym.h>
 
+#include <algorithm>
 #include <initializer_list>
 
 using e2e::describe;
@@ -66,6 +67,7 @@ TEST_F(Keys, ChainMovesRightAlongRowZeroAtFifteenCellsASecond) {
     int cells = 0;
     double firstMove = 0.0;
     double lastMove = 0.0;
+    double lastLook = 0.0;
     const double until = e2e::now() + 1.6;
     while (e2e::now() < until) {
         const double at = e2e::now();
@@ -73,7 +75,10 @@ TEST_F(Keys, ChainMovesRightAlongRowZeroAtFifteenCellsASecond) {
         ASSERT_GE(head, 0) << describe(game->screenshot().grid());
         if (last >= 0 && head != last) {
             const int moved = (head - last + 30) % 30;
-            ASSERT_LE(moved, 3) << "the head jumped from " << last << " to " << head;
+            // One cell at a time: no more than the time since the last look
+            // allows (a loaded machine may look seldom), give or take two.
+            const int allowed = std::max(3, static_cast<int>((e2e::now() - lastLook) * 15.0) + 2);
+            ASSERT_LE(moved, allowed) << "the head jumped from " << last << " to " << head;
             if (firstMove == 0.0)
                 firstMove = at;
             else
@@ -81,6 +86,7 @@ TEST_F(Keys, ChainMovesRightAlongRowZeroAtFifteenCellsASecond) {
             lastMove = at;
         }
         last = head;
+        lastLook = at;
         e2e::sleepFor(0.01);
     }
     const double rate = cells / (lastMove - firstMove);
