@@ -1,7 +1,7 @@
 # Finds SFML, 3 first and then 2.5 or a later 2.x, and gives the project one
 # target for it, tarnwik_sfml, whichever was found: the two generations name
 # their components and targets differently. What differs in the code is in
-# board/sfml_compat.h.
+# sfml/sfml_compat.h, which comes with the target.
 
 find_package(SFML 3 QUIET COMPONENTS Graphics Window System)
 if(SFML_FOUND)
@@ -14,3 +14,4 @@ message(STATUS "SFML ${SFML_VERSION}")
 
 add_library(tarnwik_sfml INTERFACE)
 target_link_libraries(tarnwik_sfml INTERFACE ${sfml_targets})
+target_include_directories(tarnwik_sfml INTERFACE ${PROJECT_SOURCE_DIR}/sfml)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sfml_compat.h"
+#include "sfml_test_compat.h"
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/Rect.hpp>

@@ -1,6 +1,6 @@
 #include "cell.h"
 #include "printers.h"
-#include "sfml_compat.h"
+#include "sfml_test_compat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game.h"
-#include "sfml_compat.h"
+#include "sfml_test_compat.h"
 
 #include <SFML/Window/Keyboard.hpp>
 

@@ -2,6 +2,7 @@
 
 #include "config.h"
 #include "game.h"
+#include "sfml_test_compat.h"
 
 #include <SFML/Graphics/Texture.hpp>
 

@@ -1,6 +1,7 @@
 #pragma once
 
-// The one place where SFML 2 (2.5 and later) and SFML 3 differ for this game.
+// The one place where SFML 2 (2.5 and later) and SFML 3 differ for this game
+// and its tools (the tests' own adapters are in tests/sfml_test_compat.h).
 // Everything else calls SFML in forms that both accept (vector positions and
 // origins, scoped key names) or goes through these adapters.
 
@@ -9,9 +10,7 @@
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
-#include <SFML/Graphics/Shape.hpp>
 #include <SFML/Graphics/Text.hpp>
-#include <SFML/Graphics/Texture.hpp>
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/VideoMode.hpp>
 
@@ -43,14 +42,6 @@ inline sf::Keyboard::Key keyCode(const Event& event) {
     return press ? press->code : sf::Keyboard::Key::Unknown;
 }
 
-inline Event keyPress(sf::Keyboard::Key code, bool shift, bool control) {
-    sf::Event::KeyPressed press;
-    press.code = code;
-    press.shift = shift;
-    press.control = control;
-    return sf::Event(press);
-}
-
 inline std::unique_ptr<sf::RenderWindow>
 openWindow(unsigned width, unsigned height, unsigned bitsPerPixel, const sf::String& title) {
     return std::make_unique<sf::RenderWindow>(sf::VideoMode({width, height}, bitsPerPixel), title,
@@ -67,29 +58,13 @@ inline sf::Text textWith(const sf::Font& font) {
     return sf::Text(font);
 }
 
-inline const sf::Font* fontOf(const sf::Text& text) {
-    return &text.getFont();
-}
-
 // Measuring or drawing a text whose font did not load aborts SFML 3.
 inline bool textIsSafe(bool fontLoaded) {
     return fontLoaded;
 }
 
-inline sf::Vector2f rectPosition(const sf::FloatRect& rect) {
-    return rect.position;
-}
-
 inline sf::Vector2f rectSize(const sf::FloatRect& rect) {
     return rect.size;
-}
-
-inline bool overlap(const sf::FloatRect& a, const sf::FloatRect& b) {
-    return a.findIntersection(b).has_value();
-}
-
-inline float degrees(const sf::Transformable& shape) {
-    return shape.getRotation().asDegrees();
 }
 
 inline sf::Image makeImage(unsigned width, unsigned height, sf::Color colour) {
@@ -102,10 +77,6 @@ inline sf::Color pixel(const sf::Image& image, unsigned x, unsigned y) {
 
 inline void setPixel(sf::Image& image, unsigned x, unsigned y, sf::Color colour) {
     image.setPixel({x, y}, colour);
-}
-
-inline bool sizeTexture(sf::Texture& texture, sf::Vector2u size) {
-    return texture.resize(size);
 }
 
 #else
@@ -128,15 +99,6 @@ inline sf::Keyboard::Key keyCode(const Event& event) {
     return event.type == sf::Event::KeyPressed ? event.key.code : sf::Keyboard::Key::Unknown;
 }
 
-inline Event keyPress(sf::Keyboard::Key code, bool shift, bool control) {
-    sf::Event event{};
-    event.type = sf::Event::KeyPressed;
-    event.key.code = code;
-    event.key.shift = shift;
-    event.key.control = control;
-    return event;
-}
-
 inline std::unique_ptr<sf::RenderWindow>
 openWindow(unsigned width, unsigned height, unsigned bitsPerPixel, const sf::String& title) {
     return std::make_unique<sf::RenderWindow>(sf::VideoMode(width, height, bitsPerPixel), title,
@@ -153,29 +115,13 @@ inline sf::Text textWith(const sf::Font& font) {
     return text;
 }
 
-inline const sf::Font* fontOf(const sf::Text& text) {
-    return text.getFont();
-}
-
 // SFML 2 draws a text whose font did not load, without its glyphs.
 inline bool textIsSafe(bool) {
     return true;
 }
 
-inline sf::Vector2f rectPosition(const sf::FloatRect& rect) {
-    return {rect.left, rect.top};
-}
-
 inline sf::Vector2f rectSize(const sf::FloatRect& rect) {
     return {rect.width, rect.height};
-}
-
-inline bool overlap(const sf::FloatRect& a, const sf::FloatRect& b) {
-    return a.intersects(b);
-}
-
-inline float degrees(const sf::Transformable& shape) {
-    return shape.getRotation();
 }
 
 inline sf::Image makeImage(unsigned width, unsigned height, sf::Color colour) {
@@ -190,10 +136,6 @@ inline sf::Color pixel(const sf::Image& image, unsigned x, unsigned y) {
 
 inline void setPixel(sf::Image& image, unsigned x, unsigned y, sf::Color colour) {
     image.setPixel(x, y, colour);
-}
-
-inline bool sizeTexture(sf::Texture& texture, sf::Vector2u size) {
-    return texture.create(size.x, size.y);
 }
 
 #endif
