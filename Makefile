@@ -1,6 +1,8 @@
-# What a developer can do, each target one script or one CMake call. `make play`
-# and `make test` install what is missing first; on a system without make,
-# `./run play` and `./run test` install make and then do the same.
+# What a developer can do, each target one script or one CMake call: the
+# targets a developer runs are in scripts/, the long checks CI runs (as root)
+# in scripts/ci/, what they share in scripts/lib/. `make play` and `make test`
+# install what is missing first; on a system without make, `./run play` and
+# `./run test` install make and then do the same. CONTRIBUTING.md says more.
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
@@ -9,23 +11,26 @@ PREFIX ?= /usr/local
 # Without the tests' libraries the tests are left out; the test targets require them.
 REQUIRE_TESTS ?= OFF
 MAKEFLAGS += --no-print-directory
-# ARCH: the Debian architecture `make package` builds for (arm64 cross-builds).
 # SIGN: the OpenPGP key `make release` signs SHA256SUMS with.
 # WINDOWS_SIGN_P12, WINDOWS_SIGN_PASSWORD_FILE: the Authenticode certificate
 # and its password that `make windows` signs the Windows programs with.
-export JOBS ARCH SIGN WINDOWS_SIGN_P12 WINDOWS_SIGN_PASSWORD_FILE
+# XVFB_SERVER: the virtual display every display test runs on (xvfb-run): tall
+# enough for the 1200 x 800 window, kept up between clients, and open to the
+# clients of the minimal systems test-fresh makes.
+XVFB_SERVER = -screen 0 1600x1600x24 -noreset -ac
+export JOBS SIGN WINDOWS_SIGN_P12 WINDOWS_SIGN_PASSWORD_FILE XVFB_SERVER
 
-.PHONY: all deps test-deps configure build play test test-main test-sanitize fuzz test-fresh \
-	windows test-windows test-caches package test-arm64 test-debian release check-reproducible screenshot bench \
-	install uninstall clean clean-cache
+.PHONY: all deps test-deps configure build play test test-main test-sanitize fuzz package windows \
+	release screenshot bench install uninstall test-debian test-fresh test-windows test-caches \
+	check-reproducible clean clean-cache
 
 all: build
 
 deps:
-	@scripts/install-deps play
+	@scripts/lib/install-deps play
 
 test-deps:
-	@scripts/install-deps play package test
+	@scripts/lib/install-deps play test
 
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
@@ -38,14 +43,14 @@ play: build
 	cd $(BUILD_DIR) && ./tarnwik
 
 # Everything: the suite with the sanitizers, a bounded fuzzing run, and last the
-# suite on the normal build (soak, memcheck and the package too). Every stage
-# runs even when one fails; a summary closes the run.
+# suite on the normal build (soak, memcheck and installs too), every stage even
+# when one fails, and a summary.
 test:
 	@scripts/test-all
 
 test-main bench screenshot: REQUIRE_TESTS = ON
 test-main: test-deps build
-	cd $(BUILD_DIR) && ../scripts/with-xvfb ctest --output-on-failure --parallel $(JOBS)
+	cd $(BUILD_DIR) && xvfb-run -a -s "$(XVFB_SERVER)" ctest --output-on-failure --parallel $(JOBS)
 
 test-sanitize: test-deps
 	@scripts/test-sanitize
@@ -53,54 +58,26 @@ test-sanitize: test-deps
 fuzz: test-deps
 	@scripts/fuzz
 
-# The README's commands in new minimal Debian 12, 13 and testing systems (root only).
-test-fresh:
-	@scripts/test-fresh
-
-# The Windows zip and installer, cross-built from Debian's own sources, into
-# dist/; their tests run the end-to-end cases under Wine.
-windows:
-	@scripts/windows
-
-test-windows:
-	@scripts/test-windows
-
-# The .deb, from a release build of its own, into dist/ (ARCH=arm64: cross-built).
+# This machine's own .deb, built by dpkg-buildpackage from debian/ into dist/.
 package:
 	@scripts/package
 
-# The arm64 .deb installed, played and purged in a Debian 12 arm64 system under
-# emulation (root only).
-test-arm64:
-	@scripts/test-arm64
-
-# The shared cache on a real machine: make windows killed while its libraries
-# build, run again beside a second clone, and a third clone that builds none.
-test-caches:
-	@scripts/test-caches
-
-# The source package built by sbuild in clean Debian 12, 13 and testing systems
-# (and cross-built for arm64), lintian-clean, and tested as installed by autopkgtest.
-test-debian:
-	@scripts/test-debian
+# The Windows zip and installer, cross-built from Debian's own sources, into dist/.
+windows:
+	@scripts/windows
 
 # Every artifact of a release into dist/: the source tarball and source package,
-# a .deb per Debian release (sbuild), the Windows programs, and SHA256SUMS
-# (signed with SIGN=<key>).
+# a .deb per Debian release and architecture (sbuild), the Windows programs,
+# and SHA256SUMS (signed with SIGN=<key>).
 release:
 	@scripts/release
-
-# Builds the release twice, the second time from its source tarball in another
-# folder, time zone, locale, umask, user and home, and compares every byte.
-check-reproducible:
-	@scripts/check-reproducible
 
 # docs/screenshot.png, the README's picture, from a few frames of the real game.
 screenshot: test-deps build
 	@scripts/screenshot
 
 bench: test-deps build
-	cd $(BUILD_DIR) && ../scripts/with-xvfb sh -c \
+	cd $(BUILD_DIR) && xvfb-run -a -s "$(XVFB_SERVER)" sh -c \
 		'./bench/board_bench && ./bench/frame_bench && ./bench/process_bench'
 
 # Installs the existing build (stripped); never builds, so `sudo make install`
@@ -112,10 +89,33 @@ install:
 uninstall:
 	cmake -DMANIFEST=$(BUILD_DIR)/install_manifest.txt -P cmake/Uninstall.cmake
 
-# The systems test-fresh and test-arm64 make take themselves down; never cross a mount.
+# The long checks CI runs, as root (CONTRIBUTING.md).
+# The source package built by sbuild for every release and architecture,
+# lintian-clean, and each package tested as installed by autopkgtest.
+test-debian:
+	@scripts/ci/test-debian
+
+# The README's commands in new minimal systems of the releases the table names.
+test-fresh:
+	@scripts/ci/test-fresh
+
+# The Windows programs under Wine: the end-to-end cases, install, upgrade, uninstall.
+test-windows:
+	@scripts/ci/test-windows
+
+# The shared cache: make windows killed while its libraries build, run again
+# beside a second clone, and a third clone that builds none.
+test-caches:
+	@scripts/ci/test-caches
+
+# The release built twice, the second time varied, once more offline, compared.
+check-reproducible:
+	@scripts/ci/check-reproducible
+
+# The systems test-fresh makes take themselves down; never cross a mount.
 clean:
 	rm -rf --one-file-system $(BUILD_DIR) build-sanitize build-fuzz build-host build-package \
-		build-package-* build-windows build-arm64 build-fresh build-debian dist dist.part
+		build-windows build-fresh build-debian dist dist.part
 
 # Empties the cache every checkout shares (the Windows libraries and their
 # sources, the minimal systems and their packages, the packages sbuild built);

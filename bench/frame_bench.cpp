@@ -109,7 +109,7 @@ BENCHMARK(lastAppleFrame)->UseRealTime();
 
 int main(int argc, char** argv) {
     if (std::getenv("DISPLAY") == nullptr) {
-        std::fprintf(stderr, "frame_bench opens a window: run it under scripts/with-xvfb\n");
+        std::fprintf(stderr, "frame_bench opens a window: run it under xvfb-run (make bench)\n");
         return 1;
     }
     benchmark::Initialize(&argc, argv);

@@ -11,7 +11,7 @@ function(tarnwik_left_out what packages)
     string(REPLACE ";" " " packages "${packages}")
     if(TARNWIK_REQUIRE_TESTS)
         message(FATAL_ERROR "${what} need what the Debian packages ${packages} hold, and it "
-            "is missing: run 'scripts/install-deps test'.")
+            "is missing: run 'make test-deps'.")
     endif()
     message(NOTICE "-- ${what} are left out: install ${packages} to have them")
 endfunction()

@@ -1,33 +1,56 @@
-# The Debian releases the source package is built for, and what differs
-# between them: each gets a version of its own that names it and sorts below
-# the next release's (1.0.0-1~deb12u1 < 1.0.0-1~deb13u1 < 1.0.0-1), so that
-# upgrading the system upgrades the game.
-#   . scripts/lib/debian.sh
+# The Debian releases of the table scripts/lib/releases and what each needs;
+# the cache of the packages sbuild built; the subordinate ids sbuild and
+# autopkgtest need. The sourcing script sets top, the source folder.
+#   . "$top/scripts/lib/debian.sh"
 
-DEBIAN_TARGETS="bookworm trixie testing"
-
-# The version suffix a release's build carries.
-debian_suffix() { # release
-    case "$1" in
-        bookworm) echo "~deb12u1" ;;
-        trixie) echo "~deb13u1" ;;
-        *) echo "" ;;
-    esac
+# The table's rows, without comments: suite codename suffix dist archs roles lintian apt.
+release_rows() {
+    sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$top/scripts/lib/releases"
 }
 
-# The release this machine runs, as a target: Debian 12 and 13 by name, and
-# anything newer (Debian testing and unstable, Ubuntu) as testing.
-debian_host_target() {
+# The suites that have a role (packages, fresh, portable), in the table's order.
+releases() { # role
+    release_rows | awk -v role="$1" '{
+        n = split($6, roles, ",")
+        for (i = 1; i <= n; i++) { sub(/=.*/, "", roles[i]); if (roles[i] == role) print $1 }
+    }'
+}
+
+# One field of a suite's row: codename, suffix, dist, archs, lintian or apt ("-"
+# reads as nothing; lists come space-separated), or the value a role takes (fresh).
+release_field() { # suite field
+    release_rows | awk -v suite="$1" -v field="$2" '$1 == suite {
+        split("suite codename suffix dist archs roles lintian apt", names, " ")
+        for (i in names) if (names[i] == field) value = $i
+        if (value == "") {
+            n = split($6, roles, ",")
+            for (i = 1; i <= n; i++) if (index(roles[i], field "=") == 1) value = substr(roles[i], length(field) + 2)
+        }
+        if (value == "-") value = ""
+        gsub(",", " ", value)
+        print value
+    }'
+}
+
+# Every package a release carries, as suite:arch.
+release_builds() {
+    for suite in $(releases packages); do
+        for arch in $(release_field "$suite" archs); do echo "$suite:$arch"; done
+    done
+}
+
+# The newest release with packages (the table lists them oldest first), whose
+# version carries no suffix: Debian testing, and unstable's source package.
+release_newest() {
+    releases packages | tail -n 1
+}
+
+# The release this machine runs: its codename's row, or else (Debian unstable,
+# Ubuntu) the newest.
+release_of_this_machine() {
     codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
-    case "$codename" in
-        bookworm | trixie) echo "$codename" ;;
-        *) echo testing ;;
-    esac
+    release_rows | awk -v codename="$codename" '$2 == codename { print $1 }' | grep . || release_newest
 }
-
-# The packages a release carries: each release's build for amd64, with the
-# tests run inside it, and the arm64 cross builds that Raspberry Pi OS takes.
-DEBIAN_BUILDS="bookworm:amd64 trixie:amd64 testing:amd64 bookworm:arm64 trixie:arm64"
 
 # The packages sbuild built, one folder per source package (.dsc) and
 # architecture, shared by every checkout: a release takes the packages that
@@ -46,7 +69,7 @@ debian_subids() { # [user]
             { echo "$(basename "$0"): $user needs a range in $file (sbuild and autopkgtest)" >&2; exit 1; }
         start=$(cat "$file" 2>/dev/null |
             awk -F: 'BEGIN { end = 1000000000 } $2 + $3 > end { end = $2 + $3 } END { print end }')
-        echo "$(basename "$0"): adding $user:$start:65536 to $file, for sbuild and autopkgtest" >&2
+        echo "$(basename "$0"): changing the machine: adding $user:$start:65536 to $file, for sbuild and autopkgtest" >&2
         if [ "$user" = root ]; then
             { echo "$user:$start:65536"; cat "$file" 2>/dev/null || true; } >"$file.new"
         else

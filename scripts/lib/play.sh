@@ -1,20 +1,22 @@
 # Plays a game command through to its end as a player would: waits, for as long
-# as the command runs, for the TARNWIK window, gives it the focus and presses
-# Space. Returns the command's exit status, or 124 where no window opened.
-# Needs DISPLAY and xdotool.
+# as the command runs, for the TARNWIK window to show (under emulation that
+# takes a while), gives it the focus and presses Space. Returns the command's
+# exit status, or 124 where no window showed. Needs DISPLAY and xdotool.
 #   . scripts/lib/play.sh && play_and_quit command [args...]
 play_and_quit() {
     "$@" &
     play_pid=$!
     play_window=""
     while [ -z "$play_window" ] && kill -0 "$play_pid" 2>/dev/null; do
-        play_window=$(xdotool search --name '^TARNWIK$' 2>/dev/null | head -n 1) || true
+        play_window=$(xdotool search --onlyvisible --name '^TARNWIK$' 2>/dev/null | head -n 1) || true
         [ -n "$play_window" ] || sleep 0.5
     done
-    if [ -n "$play_window" ]; then
-        xdotool windowfocus "$play_window"
-        xdotool key space
-    fi
+    # The focus goes to a window only once it is viewable: try until it takes.
+    while [ -n "$play_window" ] && kill -0 "$play_pid" 2>/dev/null &&
+        ! xdotool windowfocus "$play_window" 2>/dev/null; do
+        sleep 0.5
+    done
+    [ -z "$play_window" ] || xdotool key space
     play_status=0
     wait "$play_pid" || play_status=$?
     [ -n "$play_window" ] || return 124

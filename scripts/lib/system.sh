@@ -1,12 +1,13 @@
-# Minimal Debian systems for the tests that need a machine with nothing on it
-# (test-fresh) or of another architecture (test-arm64): made once with
+# Minimal Debian systems, the one way the project makes them: made once with
 # mmdebstrap from the Debian archive this machine's apt uses, kept as tarballs
-# in the user's cache with the packages they download, unpacked anew for every
-# run, and entered with chroot (by root). Another architecture runs through
-# qemu-user. A script that sources it takes its system down on any exit.
-#   . scripts/lib/system.sh
+# in the user's cache, and used by sbuild and autopkgtest (unshared) and by
+# test-fresh, which unpacks one anew for every run and enters it with chroot
+# (as root), with the packages it downloads cached. Another architecture runs
+# through qemu-user. A script that sources it takes its system down on any
+# exit. The sourcing script sets top, the source folder.
+#   . "$top/scripts/lib/system.sh"
 
-system_top=$(cd "$(dirname "$0")/.." && pwd)
+. "$top/scripts/lib/debian.sh"
 system_cache=${XDG_CACHE_HOME:-$HOME/.cache}/tarnwik/fresh
 SYSTEM_ROOT=""
 system_mounts=""
@@ -29,20 +30,20 @@ trap 'exit 130' INT TERM
 
 # Lets this machine run programs of another architecture (binfmt_misc and qemu-user).
 system_emulate() { # arch
-    "$system_top/scripts/install-deps" arm64-test
-    mountpoint -q /proc/sys/fs/binfmt_misc ||
+    "$top/scripts/lib/install-deps" emulate
+    if ! mountpoint -q /proc/sys/fs/binfmt_misc; then
+        echo "$(basename "$0"): changing the machine: mounting binfmt_misc, for qemu-user" >&2
         mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
+    fi
     update-binfmts --enable >/dev/null 2>&1 || true
-    case "$1" in
-        arm64) [ -e /proc/sys/fs/binfmt_misc/qemu-aarch64 ] ||
-            { echo "$(basename "$0"): qemu-aarch64 is not registered with binfmt_misc" >&2; exit 1; } ;;
-    esac
+    arch-test "$1" >/dev/null ||
+        { echo "$(basename "$0"): this machine cannot run $1 programs (binfmt_misc and qemu-user)" >&2; exit 1; }
 }
 
 # Prints the cached base system's tarball, making it first if there is none:
-# RELEASE (bookworm, trixie, testing) for ARCH (a Debian architecture). One
-# tarball per release and architecture serves every check: the fresh systems,
-# the arm64 one, and sbuild's and autopkgtest's clean systems. It holds sudo,
+# RELEASE (a suite of scripts/lib/releases) for ARCH (a Debian architecture).
+# One tarball per release and architecture serves every check: the fresh
+# systems, and sbuild's and autopkgtest's clean systems. It holds sudo,
 # as a desktop system does, and apt-utils, whose solver sbuild's cross builds
 # use (lacking it, sbuild copies in this machine's, which fails on a newer
 # release); the user who uses it is made when it is entered
@@ -60,14 +61,12 @@ system_base() { # release arch work-folder
         flock 9
         [ ! -f "$base" ] || exit 0
         release=$1 arch=$2 log="$3/$name-mmdebstrap.log"
-        mirror=$("$system_top/scripts/debian-mirror")
+        mirror=$("$top/scripts/lib/debian-mirror")
         echo "making a minimal $release $arch system from $mirror" >&2
         set -- --variant=minbase --arch="$arch" --include=sudo,apt-utils --format=tar
-        case "$release" in
-            # This archive serves testing and unstable from a frozen copy whose
-            # Release file has expired; a real testing machine needs no such line.
-            testing | unstable | sid) set -- "$@" --aptopt='Acquire::Check-Valid-Until "false"' ;;
-        esac
+        for option in $(release_field "$release" apt); do
+            set -- "$@" --aptopt="${option%%=*} \"${option#*=}\""
+        done
         mmdebstrap "$@" "$release" "$base.part" "$mirror" >"$log" 2>&1 ||
             { tail -20 "$log" >&2; rm -f "$base.part"; exit 1; }
         mv "$base.part" "$base"

@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     const bool listing = ::testing::GTEST_FLAG(list_tests);
     if (!listing && (display == nullptr || *display == '\0')) {
         std::fprintf(stderr, "These tests open windows and need an X display: run them through "
-                             "'make test' or 'scripts/with-xvfb ctest'.\n");
+                             "'make test' or 'xvfb-run ctest'.\n");
         return 1;
     }
     return RUN_ALL_TESTS();

@@ -8,13 +8,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <memory>
-#include <set>
-#include <sstream>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -147,75 +143,4 @@ TEST_F(Installed, UnderDestdirTheTreeMovesAsAWhole) {
     // Moved elsewhere, the launcher still finds the game and its data.
     ASSERT_EQ(shell("mv '" + dir.path() + "/stage/usr' '" + dir.path() + "/moved'").status, 0);
     expectLauncherPlays(dir.path() + "/moved/bin/tarnwik");
-}
-
-// The package is always built from debian/ by debhelper (scripts/package),
-// whatever configuration runs this test; its version names this machine's
-// Debian release.
-TEST_F(Installed, AsADebianPackageThatDebiansToolsAccept) {
-    const Result pack = shell("PACKAGE_BUILD_DIR='" TARNWIK_BUILD_DIR "/package-build' DIST_DIR='" +
-                              dir.path() + "' '" TARNWIK_SOURCE_DIR "/scripts/package'");
-    ASSERT_EQ(pack.status, 0) << pack.output;
-    const Result built = shell("ls '" + dir.path() + "'/tarnwik_" TARNWIK_VERSION
-                               "-*_$(dpkg --print-architecture).deb | tr -d '\\n'");
-    const std::string deb = built.output;
-    ASSERT_EQ(::access(deb.c_str(), R_OK), 0) << "no package\n" << pack.output;
-
-    const auto field = [&](const std::string& name) {
-        return shell("dpkg-deb -f '" + deb + "' " + name + " | tr -d '\\n'").output;
-    };
-    EXPECT_EQ(field("Package"), "tarnwik");
-    EXPECT_EQ(field("Section"), "games");
-    EXPECT_NE(field("Maintainer"), "");
-    // The payload, not the font files its links lead to.
-    EXPECT_LT(std::stoul("0" + field("Installed-Size")), 1024u);
-    // The packages that hold the libraries the game links to, as this system names them.
-    const std::string linked =
-        shell("ldd '" TARNWIK_BINARY "' | awk '/libsfml/ {print $3}' | "
-              "xargs -r readlink -f | xargs -r dpkg-query -S | cut -d: -f1 | sort -u")
-            .output;
-    std::istringstream libraryPackages(linked);
-    std::vector<std::string> needed{"fonts-liberation2", "fonts-dotgothic16"};
-    for (std::string name; std::getline(libraryPackages, name);)
-        needed.push_back(name);
-    ASSERT_EQ(needed.size(), 5u) << "expected the three SFML packages in:\n" << linked;
-    const std::string depends = field("Depends");
-    std::set<std::string> dependsOn;
-    std::istringstream entries(depends);
-    // Each entry is "name" or "name (>= version)".
-    for (std::string entry; std::getline(entries, entry, ',');) {
-        std::istringstream words(entry);
-        std::string name;
-        words >> name;
-        dependsOn.insert(name);
-    }
-    for (const std::string& name : needed)
-        EXPECT_EQ(dependsOn.count(name), 1u) << name << " missing in " << depends;
-
-    const Result lintian =
-        shell("lintian -EvIL +pedantic --display-info --fail-on error,warning '" + deb + "'");
-    EXPECT_EQ(lintian.status, 0) << lintian.output;
-
-    // Unpacked beside the font packages it depends on, it plays from anywhere.
-    const std::string root = dir.path() + "/root";
-    ASSERT_EQ(shell("dpkg-deb -x '" + deb + "' '" + root + "'").status, 0);
-    for (const char* font : {TARNWIK_HUD_FONT, TARNWIK_BANNER_FONT}) {
-        std::filesystem::create_directories(std::filesystem::path(root + font).parent_path());
-        std::filesystem::copy_file(font, root + font);
-    }
-    expectInstalledTree(root + "/usr", "games");
-    expectStripped(root + "/usr");
-    // There is no homepage to name; AppStream 1.0 warns about that, older
-    // versions know no such warning (see packaging/README.md for these and the
-    // hardening checks that are left out).
-    const std::string validate = "appstreamcli validate-tree --pedantic --no-net ";
-    const Result metainfo = shell(validate + "--override=url-homepage-missing=info '" + root +
-                                  "' || " + validate + "'" + root + "'");
-    EXPECT_EQ(metainfo.status, 0) << metainfo.output;
-    const Result hardening =
-        shell("hardening-check --nocfprotection --nofortify $(hardening-check --help | "
-              "grep -o -- --nobranchprotection) '" +
-              root + "/usr/libexec/tarnwik/tarnwik'");
-    EXPECT_EQ(hardening.status, 0) << hardening.output;
-    expectLauncherPlays(root + "/usr/games/tarnwik");
 }
