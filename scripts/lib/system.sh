@@ -48,9 +48,8 @@ system_emulate() { # arch
 # use (lacking it, sbuild copies in this machine's, which fails on a newer
 # release); the user who uses it is made when it is entered
 # (system_add_user). Its dpkg skips the syncs that keep a real machine's
-# packages whole through a power cut: these systems live for one check, and
-# without them the thousands of packages the checks install go in about
-# twice as fast. mmdebstrap writes the tarball directly; it is renamed
+# packages whole through a power cut (force-unsafe-io): these systems live
+# for one check. mmdebstrap writes the tarball directly; it is renamed
 # into place only when whole, and a lock lets a second run wait for the first
 # instead of making it again. The name holds the recipe's version, so a
 # changed recipe makes anew.
