@@ -48,12 +48,13 @@ system_emulate() { # arch
 # use (lacking it, sbuild copies in this machine's, which fails on a newer
 # release); the user who uses it is made when it is entered
 # (system_add_user). Its dpkg skips the syncs that keep a real machine's
-# packages whole through a power cut (force-unsafe-io): these systems live
-# for one check. mmdebstrap writes the tarball directly; it is renamed
+# packages whole through a power cut (force-unsafe-io), and its apt fetches no
+# translated package descriptions: these systems live for one check, and read
+# no description. mmdebstrap writes the tarball directly; it is renamed
 # into place only when whole, and a lock lets a second run wait for the first
 # instead of making it again. The name holds the recipe's version, so a
 # changed recipe makes anew.
-SYSTEM_RECIPE=mmdebstrap-4
+SYSTEM_RECIPE=mmdebstrap-5
 system_base() { # release arch work-folder
     name=$1
     [ "$2" = "$(dpkg --print-architecture)" ] || name="$1-$2"
@@ -65,7 +66,8 @@ system_base() { # release arch work-folder
         release=$1 arch=$2 log="$3/$name-mmdebstrap.log"
         mirror=$("$top/scripts/lib/debian-mirror")
         echo "making a minimal $release $arch system from $mirror" >&2
-        set -- --variant=minbase --arch="$arch" --include=sudo,apt-utils --dpkgopt=force-unsafe-io --format=tar
+        set -- --variant=minbase --arch="$arch" --include=sudo,apt-utils --dpkgopt=force-unsafe-io \
+            --aptopt='Acquire::Languages "none"' --format=tar
         for option in $(release_field "$release" apt); do
             set -- "$@" --aptopt="${option%%=*} \"${option#*=}\""
         done
