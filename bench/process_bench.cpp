@@ -6,6 +6,7 @@
 #include "driver.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -21,11 +22,19 @@ struct Run {
     double firstFrameSeconds = 0.0;
 };
 
+// Another build of the two programs, such as the portable one, started in the
+// folder that holds its Fonts/: TARNWIK_BENCH_GAME, TARNWIK_BENCH_FLOOR and
+// TARNWIK_BENCH_DIR; this build's by default.
+std::string setting(const char* name, const char* otherwise) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0' ? value : otherwise;
+}
+
 bool run(const std::string& program, const std::string& binary, const std::string& title,
          Run& result) {
     e2e::XServer server;
     const double started = e2e::now();
-    e2e::GameProcess process(server, TARNWIK_BUILD_DIR, binary);
+    e2e::GameProcess process(server, setting("TARNWIK_BENCH_DIR", TARNWIK_BUILD_DIR), binary);
     if (process.waitForWindow(15.0, title) == 0) {
         std::fprintf(stderr, "%s: no window\n%s", program.c_str(), process.errors().c_str());
         return false;
@@ -74,8 +83,9 @@ int main() {
     for (int round = 0; round < ROUNDS; ++round) {
         Run game;
         Run floor;
-        if (!run("game", TARNWIK_BINARY, "TARNWIK", game) ||
-            !run("floor", TARNWIK_FLOOR_BINARY, "tarnwik floor", floor))
+        if (!run("game", setting("TARNWIK_BENCH_GAME", TARNWIK_BINARY), "TARNWIK", game) ||
+            !run("floor", setting("TARNWIK_BENCH_FLOOR", TARNWIK_FLOOR_BINARY), "tarnwik floor",
+                 floor))
             return 1;
         runs.push_back(game);
         runs.push_back(floor);
