@@ -20,8 +20,8 @@ MAKEFLAGS += --no-print-directory
 XVFB_SERVER = -screen 0 1600x1600x24 -noreset -ac
 export JOBS SIGN WINDOWS_SIGN_P12 WINDOWS_SIGN_PASSWORD_FILE XVFB_SERVER
 
-.PHONY: all deps test-deps configure build play test test-main test-sanitize fuzz package windows \
-	release screenshot bench install uninstall test-debian test-fresh test-windows test-caches \
+.PHONY: all deps test-deps configure build play test test-main test-sanitize fuzz package windows linux \
+	release screenshot bench install uninstall test-debian test-fresh test-linux test-windows test-caches \
 	check-reproducible clean clean-cache
 
 all: build
@@ -66,6 +66,10 @@ package:
 windows:
 	@scripts/windows
 
+# The portable Linux game, built in a clean Debian 11 system with SFML inside, into dist/.
+linux:
+	@scripts/linux
+
 # Every artifact of a release into dist/: the source tarball and source package,
 # a .deb per Debian release and architecture (sbuild), the Windows programs,
 # and SHA256SUMS (signed with SIGN=<key>).
@@ -99,6 +103,10 @@ test-debian:
 test-fresh:
 	@scripts/ci/test-fresh
 
+# The portable Linux game: its libraries, and played in new Debian 11 to testing systems.
+test-linux:
+	@scripts/ci/test-linux
+
 # The Windows programs under Wine: the end-to-end cases, install, upgrade, uninstall.
 test-windows:
 	@scripts/ci/test-windows
@@ -115,7 +123,7 @@ check-reproducible:
 # The systems test-fresh makes take themselves down; never cross a mount.
 clean:
 	rm -rf --one-file-system $(BUILD_DIR) build-sanitize build-fuzz build-host build-package \
-		build-windows build-fresh build-debian dist dist.part
+		build-windows build-linux build-linux-test build-fresh build-debian dist dist.part
 
 # Empties the cache every checkout shares (the Windows libraries and their
 # sources, the minimal systems and their packages, the packages sbuild built);

@@ -54,10 +54,12 @@ system_emulate() { # arch
 # into place only when whole, and a lock lets a second run wait for the first
 # instead of making it again. The name holds the recipe's version, so a
 # changed recipe makes anew.
+# PACKAGES (comma-separated) are installed too, in a tarball of their own.
 SYSTEM_RECIPE=mmdebstrap-5
-system_base() { # release arch work-folder
+system_base() { # release arch work-folder [packages]
     name=$1
     [ "$2" = "$(dpkg --print-architecture)" ] || name="$1-$2"
+    [ -z "${4:-}" ] || name="$name-with-$(echo "$4" | sha256sum | cut -c1-8)"
     base="$system_cache/$name-$SYSTEM_RECIPE.tar"
     mkdir -p "$system_cache" "$3"
     (
@@ -65,8 +67,8 @@ system_base() { # release arch work-folder
         [ ! -f "$base" ] || exit 0
         release=$1 arch=$2 log="$3/$name-mmdebstrap.log"
         mirror=$("$top/scripts/lib/debian-mirror")
-        echo "making a minimal $release $arch system from $mirror" >&2
-        set -- --variant=minbase --arch="$arch" --include=sudo,apt-utils --dpkgopt=force-unsafe-io \
+        echo "making a minimal $release $arch system${4:+ with $4} from $mirror" >&2
+        set -- --variant=minbase --arch="$arch" --include="sudo,apt-utils${4:+,$4}" --dpkgopt=force-unsafe-io \
             --aptopt='Acquire::Languages "none"' --format=tar
         for option in $(release_field "$release" apt); do
             set -- "$@" --aptopt="${option%%=*} \"${option#*=}\""
@@ -76,6 +78,13 @@ system_base() { # release arch work-folder
         mv "$base.part" "$base"
     ) 9>"$system_cache/$name.lock" || exit 1
     echo "$base"
+}
+
+# The build root of the portable Linux game (scripts/linux): the table's
+# portable release, with everything its build needs.
+system_portable_root() { # work-folder
+    system_base "$(releases portable)" amd64 "$1" \
+        "$("$top/scripts/lib/install-deps" --print portable-build | tr ' ' ,)"
 }
 
 # Makes a user in the entered system who may run anything through sudo.
@@ -127,4 +136,35 @@ system_run() { # user command
     chroot --userspec="$1:$1" "$SYSTEM_ROOT" env -i HOME="$(system_home "$1")" USER="$1" \
         LANG=C.UTF-8 PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         ${DISPLAY:+DISPLAY="$DISPLAY"} sh -c "cd && $2"
+}
+
+# Runs a shell command as root in a new system unpacked from a base tarball,
+# in user namespaces of its own, as sbuild and autopkgtest do: any user with a
+# subordinate id range may run it, and its mounts end with it. It shares this
+# machine's network; SYSTEM_BINDS ("folder:place-in-the-system ...", no
+# spaces) are mounted in, and SYSTEM_ENV ("NAME=value ...") is its environment.
+# The system is removed afterwards, in a namespace without those mounts.
+system_unshared() { # base command
+    debian_subids
+    unshared_root=$(mktemp -d "${TMPDIR:-/tmp}/tarnwik-system.XXXXXX")
+    unshared_status=0
+    # shellcheck disable=SC2016
+    unshare --map-root-user --map-auto --mount --pid --fork --kill-child sh -euc '
+        root=$1 base=$2 command=$3 binds=$4 environment=$5
+        tar -C "$root" --exclude="./dev/*" -xf "$base"
+        mount -t proc proc "$root/proc"
+        mount --rbind /dev "$root/dev"
+        mount --rbind /sys "$root/sys"
+        mount -t tmpfs tmpfs "$root/tmp"
+        cp /etc/resolv.conf "$root/etc/resolv.conf"
+        for bind in $binds; do
+            mkdir -p "$root${bind#*:}"
+            mount --bind "${bind%%:*}" "$root${bind#*:}"
+        done
+        # shellcheck disable=SC2086
+        exec chroot "$root" env -i HOME=/root LANG=C.UTF-8 \
+            PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin $environment sh -euc "$command"
+    ' sh "$unshared_root" "$1" "$2" "${SYSTEM_BINDS:-}" "${SYSTEM_ENV:-}" || unshared_status=$?
+    unshare --map-root-user --map-auto rm -rf --one-file-system "$unshared_root"
+    return $unshared_status
 }
