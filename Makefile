@@ -21,7 +21,7 @@ XVFB_SERVER = -screen 0 1600x1600x24 -noreset -ac
 export JOBS SIGN WINDOWS_SIGN_P12 WINDOWS_SIGN_PASSWORD_FILE XVFB_SERVER
 
 .PHONY: all deps test-deps configure build play test test-main test-sanitize fuzz package windows linux \
-	release screenshot bench install uninstall test-debian test-fresh test-linux test-windows test-caches \
+	release screenshot bench install uninstall test-debian test-fresh test-linux test-windows test-apt test-caches \
 	check-reproducible clean clean-cache
 
 all: build
@@ -111,6 +111,11 @@ test-linux:
 test-windows:
 	@scripts/ci/test-windows
 
+# The signed apt repository a release makes: the README's block installs from it,
+# refuses a changed one, and upgrades through it, in new Debian 12 and 13 systems.
+test-apt:
+	@scripts/ci/test-apt
+
 # The shared cache: make windows killed while its libraries build, run again
 # beside a second clone, and a third clone that builds none.
 test-caches:
@@ -123,7 +128,7 @@ check-reproducible:
 # The systems test-fresh makes take themselves down; never cross a mount.
 clean:
 	rm -rf --one-file-system $(BUILD_DIR) build-sanitize build-fuzz build-host build-package \
-		build-windows build-linux build-linux-test build-fresh build-debian dist dist.part
+		build-windows build-linux build-linux-test build-fresh build-debian build-apt dist dist.part
 
 # Empties the cache every checkout shares (the Windows libraries and their
 # sources, the minimal systems and their packages, the packages sbuild built);
