@@ -60,21 +60,26 @@ debian_cache=${XDG_CACHE_HOME:-$HOME/.cache}/tarnwik/debian
 # sbuild and autopkgtest make their clean systems in user namespaces, which
 # take a range of subordinate ids for the calling user; root has none on a
 # stock Debian. Adds one where it is missing (root's listed first, as
-# newuidmap needs it), past every range already given, and says so.
+# newuidmap needs it), past every range already given, and says so; one
+# script at a time, as checks run side by side.
 debian_subids() { # [user]
     user=${1:-$(id -un)}
     for file in /etc/subuid /etc/subgid; do
-        grep -q "^$user:" "$file" 2>/dev/null && continue
-        [ "$(id -u)" -eq 0 ] ||
-            { echo "$(basename "$0"): $user needs a range in $file (sbuild and autopkgtest)" >&2; exit 1; }
-        start=$(cat "$file" 2>/dev/null |
-            awk -F: 'BEGIN { end = 1000000000 } $2 + $3 > end { end = $2 + $3 } END { print end }')
-        echo "$(basename "$0"): changing the machine: adding $user:$start:65536 to $file, for sbuild and autopkgtest" >&2
-        if [ "$user" = root ]; then
-            { echo "$user:$start:65536"; cat "$file" 2>/dev/null || true; } >"$file.new"
-        else
-            { cat "$file" 2>/dev/null || true; echo "$user:$start:65536"; } >"$file.new"
-        fi
-        mv "$file.new" "$file"
+        grep -q "^$user:" "$file" 2>/dev/null || debian_subid "$user" "$file" 9>/run/lock/tarnwik-subids
     done
+}
+debian_subid() { # user file
+    flock 9
+    ! grep -q "^$1:" "$2" 2>/dev/null || return 0
+    [ "$(id -u)" -eq 0 ] ||
+        { echo "$(basename "$0"): $1 needs a range in $2 (sbuild and autopkgtest)" >&2; exit 1; }
+    start=$(cat "$2" 2>/dev/null |
+        awk -F: 'BEGIN { end = 1000000000 } $2 + $3 > end { end = $2 + $3 } END { print end }')
+    echo "$(basename "$0"): changing the machine: adding $1:$start:65536 to $2, for sbuild and autopkgtest" >&2
+    if [ "$1" = root ]; then
+        { echo "$1:$start:65536"; cat "$2" 2>/dev/null || true; } >"$2.new"
+    else
+        { cat "$2" 2>/dev/null || true; echo "$1:$start:65536"; } >"$2.new"
+    fi
+    mv "$2.new" "$2"
 }
