@@ -131,11 +131,12 @@ system_home() { # user
 }
 
 # Runs a shell command in the system as USER, from the user's home, with a clean
-# environment (and this machine's DISPLAY), reading the caller's input.
+# environment (but this machine's DISPLAY, and FUZZ_SECONDS where set), reading
+# the caller's input.
 system_run() { # user command
     chroot --userspec="$1:$1" "$SYSTEM_ROOT" env -i HOME="$(system_home "$1")" USER="$1" \
         LANG=C.UTF-8 PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-        ${DISPLAY:+DISPLAY="$DISPLAY"} sh -c "cd && $2"
+        ${DISPLAY:+DISPLAY="$DISPLAY"} ${FUZZ_SECONDS:+FUZZ_SECONDS="$FUZZ_SECONDS"} sh -c "cd && $2"
 }
 
 # Runs a shell command as root in a new system unpacked from a base tarball,
