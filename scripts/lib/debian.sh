@@ -1,7 +1,24 @@
 # The Debian releases of the table scripts/lib/releases and what each needs;
-# the cache of the packages sbuild built; the subordinate ids sbuild and
+# new changelog entries; the cache of the packages sbuild built; the subordinate ids sbuild and
 # autopkgtest need. The sourcing script sets top, the source folder.
 #   . "$top/scripts/lib/debian.sh"
+
+# Puts a new entry on top of a changelog, by the maintainer of the entry below
+# it and some seconds after it (every entry must be newer), so that the same
+# source always gives the same entry.
+changelog_entry() { # changelog version distribution seconds-later text
+    {
+        echo "tarnwik ($2) $3; urgency=medium"
+        echo
+        echo "  * $5"
+        echo
+        echo " -- $(dpkg-parsechangelog -l "$1" -S Maintainer)  $(LC_ALL=C date -u -R -d \
+            "@$(($(dpkg-parsechangelog -l "$1" -S Timestamp) + $4))")"
+        echo
+        cat "$1"
+    } >"$1.new"
+    mv "$1.new" "$1"
+}
 
 # The table's rows, without comments: suite codename suffix dist archs roles lintian apt.
 release_rows() {
