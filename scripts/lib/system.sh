@@ -43,7 +43,8 @@ system_emulate() { # arch
 # Prints the cached base system's tarball, making it first if there is none:
 # RELEASE (a suite of scripts/lib/releases) for ARCH (a Debian architecture).
 # One tarball per release and architecture serves every check: the fresh
-# systems, and sbuild's and autopkgtest's clean systems. It holds sudo,
+# systems, autopkgtest's clean systems, and sbuild's, with the build
+# dependencies added (system_build_root). It holds sudo,
 # as a desktop system does, and apt-utils, whose solver sbuild's cross builds
 # use (lacking it, sbuild copies in this machine's, which fails on a newer
 # release); the user who uses it is made when it is entered
@@ -54,18 +55,19 @@ system_emulate() { # arch
 # into place only when whole, and a lock lets a second run wait for the first
 # instead of making it again. The name holds the recipe's version, so a
 # changed recipe makes anew.
-# PACKAGES (comma-separated) are installed too, in a tarball of their own.
+# PACKAGES (comma-separated) are installed too, and then COMMAND is run in
+# the system, in a tarball of their own.
 SYSTEM_RECIPE=mmdebstrap-5
-system_base() { # release arch work-folder [packages]
+system_base() { # release arch work-folder [packages [command]]
     name=$1
     [ "$2" = "$(dpkg --print-architecture)" ] || name="$1-$2"
-    [ -z "${4:-}" ] || name="$name-with-$(echo "$4" | sha256sum | cut -c1-8)"
+    [ -z "${4:-}${5:-}" ] || name="$name-with-$(echo "${4:-}${5:+ $5}" | sha256sum | cut -c1-8)"
     base="$system_cache/$name-$SYSTEM_RECIPE.tar"
     mkdir -p "$system_cache" "$3"
     (
         flock 9
         [ ! -f "$base" ] || exit 0
-        release=$1 arch=$2 log="$3/$name-mmdebstrap.log"
+        release=$1 arch=$2 log="$3/$name-mmdebstrap.log" command=${5:-}
         mirror=$("$top/scripts/lib/debian-mirror")
         echo "making a minimal $release $arch system${4:+ with $4} from $mirror" >&2
         set -- --variant=minbase --arch="$arch" --include="sudo,apt-utils${4:+,$4}" --dpkgopt=force-unsafe-io \
@@ -73,6 +75,7 @@ system_base() { # release arch work-folder [packages]
         for option in $(release_field "$release" apt); do
             set -- "$@" --aptopt="${option%%=*} \"${option#*=}\""
         done
+        [ -z "$command" ] || set -- "$@" --chrooted-customize-hook="$command"
         mmdebstrap "$@" "$release" "$base.part" "$mirror" >"$log" 2>&1 ||
             { tail -20 "$log" >&2; rm -f "$base.part"; exit 1; }
         mv "$base.part" "$base"
@@ -85,6 +88,25 @@ system_base() { # release arch work-folder [packages]
 system_portable_root() { # work-folder
     system_base "$(releases portable)" amd64 "$1" \
         "$("$top/scripts/lib/install-deps" --print portable-build | tr ' ' ,)"
+}
+
+# The system sbuild builds a release's packages for ARCH in: this machine's
+# base of the release with what sbuild installs first already in it (its
+# compilers, for another architecture the cross compilers, and
+# debian/control's Build-Depends under PROFILES), so that no build installs
+# them again; sbuild still checks them.
+system_build_root() { # release arch profiles work-folder
+    build_deps="build-essential:native, fakeroot:native"
+    build_options="${3:+-P $3}"
+    build_setup=""
+    if [ "$2" != "$(dpkg --print-architecture)" ]; then
+        build_deps="$build_deps, crossbuild-essential-$2:native, libc-dev, libstdc++-dev"
+        build_options="$build_options -a $2"
+        build_setup="dpkg --add-architecture $2 && apt-get update -q && "
+    fi
+    system_base "$1" "$(dpkg --print-architecture)" "$4" "" "$build_setup DEBIAN_FRONTEND=noninteractive \
+        apt-get satisfy -y -q --no-install-recommends $build_options \
+        '$build_deps, $("$top/scripts/lib/install-deps" --build-depends)'"
 }
 
 # Makes a user in the entered system who may run anything through sudo.
