@@ -93,18 +93,18 @@ system_portable_root() { # work-folder
 # The system sbuild builds a release's packages for ARCH in: this machine's
 # base of the release with what sbuild installs first already in it (its
 # compilers, for another architecture the cross compilers, and
-# debian/control's Build-Depends under PROFILES), so that no build installs
-# them again; sbuild still checks them.
-system_build_root() { # release arch profiles work-folder
+# debian/control's Build-Depends but the tests'), so that no build installs
+# them again; sbuild still checks them, and adds the tests' where they run.
+system_build_root() { # release arch work-folder
     build_deps="build-essential:native, fakeroot:native"
-    build_options="${3:+-P $3}"
+    build_options="-P nocheck"
     build_setup=""
     if [ "$2" != "$(dpkg --print-architecture)" ]; then
         build_deps="$build_deps, crossbuild-essential-$2:native, libc-dev, libstdc++-dev"
-        build_options="$build_options -a $2"
+        build_options="-P cross,nocheck -a $2"
         build_setup="dpkg --add-architecture $2 && apt-get update -q && "
     fi
-    system_base "$1" "$(dpkg --print-architecture)" "$4" "" "$build_setup DEBIAN_FRONTEND=noninteractive \
+    system_base "$1" "$(dpkg --print-architecture)" "$3" "" "$build_setup DEBIAN_FRONTEND=noninteractive \
         apt-get satisfy -y -q --no-install-recommends $build_options \
         '$build_deps, $("$top/scripts/lib/install-deps" --build-depends)'"
 }
