@@ -62,17 +62,6 @@ release_newest() {
     releases packages | tail -n 1
 }
 
-# The build profiles of a package build: cross-built for another architecture,
-# and without the tests but in make test-debian (CHECK), whose build of the
-# newest release for this machine runs them.
-debian_profiles() { # release arch [check]
-    if [ "$2" != "$(dpkg --print-architecture)" ]; then
-        echo cross,nocheck
-    elif [ -z "${3:-}" ] || [ "$1" != "$(release_newest)" ]; then
-        echo nocheck
-    fi
-}
-
 # The release this machine runs: its codename's row, or else (Debian unstable,
 # Ubuntu) the newest.
 release_of_this_machine() {
