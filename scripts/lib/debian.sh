@@ -1,11 +1,9 @@
-# The Debian releases of the table scripts/lib/releases and what each needs;
-# new changelog entries; the cache of the packages sbuild built; the subordinate ids sbuild and
-# autopkgtest need. The sourcing script sets top, the source folder.
+# The release table (scripts/lib/releases), changelog entries, the packages'
+# cache and the subordinate ids sbuild and autopkgtest need. Sourced; top is
+# the source folder.
 #   . "$top/scripts/lib/debian.sh"
 
-# Puts a new entry on top of a changelog, by the maintainer of the entry below
-# it and some seconds after it (every entry must be newer), so that the same
-# source always gives the same entry.
+# Dated some seconds after the entry below it: the same source gives the same entry.
 changelog_entry() { # changelog version distribution seconds-later text
     {
         echo "tarnwik ($2) $3; urgency=medium"
@@ -56,29 +54,23 @@ release_builds() {
     done
 }
 
-# The newest release with packages (the table lists them oldest first), whose
-# version carries no suffix: Debian testing, and unstable's source package.
+# The table lists them oldest first.
 release_newest() {
     releases packages | tail -n 1
 }
 
-# The release this machine runs: its codename's row, or else (Debian unstable,
-# Ubuntu) the newest.
+# Its codename's row, or else (unstable, Ubuntu) the newest.
 release_of_this_machine() {
     codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
     release_rows | awk -v codename="$codename" '$2 == codename { print $1 }' | grep . || release_newest
 }
 
-# The packages sbuild built, one folder per source package (.dsc) and
-# architecture, shared by every checkout: a release takes the packages that
-# make test-debian built and tested instead of building them again.
+# The packages sbuild built, per .dsc and architecture, shared by every checkout.
 debian_cache=${XDG_CACHE_HOME:-$HOME/.cache}/tarnwik/debian
 
-# sbuild and autopkgtest make their clean systems in user namespaces, which
-# take a range of subordinate ids for the calling user; root has none on a
-# stock Debian. Adds one where it is missing (root's listed first, as
-# newuidmap needs it), past every range already given, and says so; one
-# script at a time, as checks run side by side.
+# User namespaces take a subordinate id range, which root lacks on a stock
+# Debian: adds one past the others (root's first, as newuidmap needs), one
+# script at a time.
 debian_subids() { # [user]
     user=${1:-$(id -un)}
     for file in /etc/subuid /etc/subgid; do

@@ -1,10 +1,7 @@
-# Minimal Debian systems, the one way the project makes them: made once with
-# mmdebstrap from the Debian archive this machine's apt uses, kept as tarballs
-# in the user's cache, and used by sbuild and autopkgtest (unshared) and by
-# test-fresh, which unpacks one anew for every run and enters it with chroot
-# (as root), with the packages it downloads cached. Another architecture runs
-# through qemu-user. A script that sources it takes its system down on any
-# exit. The sourcing script sets top, the source folder.
+# Minimal Debian systems, the one way the project makes them: by mmdebstrap,
+# from this machine's archive, once, as tarballs in the cache, for sbuild,
+# autopkgtest and the checks that enter one (chroot, as root, or unshared).
+# A sourcing script takes its system down on any exit; top is the source folder.
 #   . "$top/scripts/lib/system.sh"
 
 . "$top/scripts/lib/debian.sh"
@@ -40,23 +37,12 @@ system_emulate() { # arch
         { echo "$(basename "$0"): this machine cannot run $1 programs (binfmt_misc and qemu-user)" >&2; exit 1; }
 }
 
-# Prints the cached base system's tarball, making it first if there is none:
-# RELEASE (a suite of scripts/lib/releases) for ARCH (a Debian architecture).
-# One tarball per release and architecture serves every check: the fresh
-# systems, autopkgtest's clean systems, and sbuild's, with the build
-# dependencies added (system_build_root). It holds sudo,
-# as a desktop system does, and apt-utils, whose solver sbuild's cross builds
-# use (lacking it, sbuild copies in this machine's, which fails on a newer
-# release); the user who uses it is made when it is entered
-# (system_add_user). Its dpkg skips the syncs that keep a real machine's
-# packages whole through a power cut (force-unsafe-io), and its apt fetches no
-# translated package descriptions: these systems live for one check, and read
-# no description. mmdebstrap writes the tarball directly; it is renamed
-# into place only when whole, and a lock lets a second run wait for the first
-# instead of making it again. The name holds the recipe's version, so a
-# changed recipe makes anew.
-# PACKAGES (comma-separated) are installed too, and then COMMAND is run in
-# the system, in a tarball of their own.
+# Prints the tarball of RELEASE's minimal system for ARCH, made first where
+# the cache has none (a second run waits for the first), with PACKAGES
+# (comma-separated) and then COMMAND, where given, in a tarball of their own.
+# It holds sudo, as a desktop does, and apt-utils, whose solver sbuild's
+# cross builds use. These systems live for one check: dpkg skips its syncs and
+# apt fetches no translations. A changed recipe makes anew.
 SYSTEM_RECIPE=mmdebstrap-5
 system_base() { # release arch work-folder [packages [command]]
     name=$1
@@ -83,18 +69,14 @@ system_base() { # release arch work-folder [packages [command]]
     echo "$base"
 }
 
-# The build root of the portable Linux game (scripts/linux): the table's
-# portable release, with everything its build needs.
 system_portable_root() { # work-folder
     system_base "$(releases portable)" amd64 "$1" \
         "$("$top/scripts/lib/install-deps" --print portable-build | tr ' ' ,)"
 }
 
-# The system sbuild builds a release's packages for ARCH in: this machine's
-# base of the release with what sbuild installs first already in it (its
-# compilers, for another architecture the cross compilers, and
-# debian/control's Build-Depends but the tests'), so that no build installs
-# them again; sbuild still checks them, and adds the tests' where they run.
+# The system sbuild builds a release's packages for ARCH in, with what sbuild
+# installs first (the compilers, cross compilers for another architecture, and
+# the Build-Depends but the tests'), so no build installs them again.
 system_build_root() { # release arch work-folder
     build_deps="build-essential:native, fakeroot:native"
     build_options="-P nocheck"
@@ -123,14 +105,12 @@ system_mount() { # type-or-bind source target
 }
 
 # A new system at ROOT from a base tarball, with the kernel's file systems and
-# the cache of downloaded packages mounted. It shares this machine's network,
-# and so the abstract sockets of its X servers: with DISPLAY=:N a program in
-# the system opens its window on this machine's display N.
+# a cache for its downloads mounted. It shares this machine's network, and so
+# the abstract sockets of its X servers.
 system_enter() { # base root
     [ "$(id -u)" -eq 0 ] || { echo "$(basename "$0"): entering a system needs root" >&2; exit 1; }
     SYSTEM_ROOT=$2
-    # A run that was killed may have left its mounts behind: take them down
-    # first, and never let rm cross into a mounted file system.
+    # A killed run may have left mounts behind.
     awk -v r="$SYSTEM_ROOT/" 'index($2, r) == 1 {print $2}' /proc/mounts | sort -r | while read -r m; do
         umount -l "$m"
     done
@@ -152,21 +132,18 @@ system_home() { # user
     if [ "$1" = root ]; then echo /root; else echo "/home/$1"; fi
 }
 
-# Runs a shell command in the system as USER, from the user's home, with a clean
-# environment (but this machine's DISPLAY, and FUZZ_SECONDS where set), reading
-# the caller's input.
+# Runs a shell command in the system as USER, from the user's home, in a clean
+# environment but DISPLAY and FUZZ_SECONDS.
 system_run() { # user command
     chroot --userspec="$1:$1" "$SYSTEM_ROOT" env -i HOME="$(system_home "$1")" USER="$1" \
         LANG=C.UTF-8 PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         ${DISPLAY:+DISPLAY="$DISPLAY"} ${FUZZ_SECONDS:+FUZZ_SECONDS="$FUZZ_SECONDS"} sh -c "cd && $2"
 }
 
-# Runs a shell command as root in a new system unpacked from a base tarball,
-# in user namespaces of its own, as sbuild and autopkgtest do: any user with a
-# subordinate id range may run it, and its mounts end with it. It shares this
-# machine's network; SYSTEM_BINDS ("folder:place-in-the-system ...", no
-# spaces) are mounted in, and SYSTEM_ENV ("NAME=value ...") is its environment.
-# The system is removed afterwards, in a namespace without those mounts.
+# Runs a shell command as root in a new system from a base tarball, in user
+# namespaces, as sbuild does: any user with subordinate ids may, and its
+# mounts end with it. SYSTEM_BINDS ("folder:place ...", no spaces) are
+# mounted in; SYSTEM_ENV ("NAME=value ...") is its environment.
 system_unshared() { # base command
     debian_subids
     unshared_root=$(mktemp -d "${TMPDIR:-/tmp}/tarnwik-system.XXXXXX")
