@@ -9,6 +9,9 @@
 #                                          output, in the order they were started
 #   stages_end                             a line per stage with its time, then
 #                                          "N passed, N failed"; fails if one did
+#   stages_in_systems entry...             the script again with --system ENTRY
+#                                          (release[:more]) for each, side by side,
+#                                          each with an X server; then stages_end
 stages_name=$(basename "$0")
 stages_summary=""
 stages_passed=0
@@ -65,6 +68,16 @@ stages_wait() {
                 $(cat "$stages_logs/$stage_number.began")))
     done
     stages_started=""
+}
+
+stages_in_systems() { # entry...
+    for stages_entry in "$@"; do
+        stage_start "in a new ${stages_entry%%:*} system" xvfb-run -a -s "$XVFB_SERVER" "$0" --system "$stages_entry"
+        # Each server takes its number before the next looks for a free one.
+        sleep 2
+    done
+    stages_wait
+    stages_end
 }
 
 stages_end() {
