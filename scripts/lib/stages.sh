@@ -1,71 +1,60 @@
 # The named steps of a script: each runs even when an earlier one failed,
 # alone or side by side with others, and a summary closes the script. Every
 # line starts with the script's name.
-#   . "$top/scripts/lib/stages.sh"
-#   stage "what" command [args...]         runs it now
-#   stage_start "what" command [args...]   starts it beside the others; its output
-#                                          waits in a log of its own
-#   stages_wait                            waits for those started and shows their
-#                                          output, in the order they were started
-#   stages_end                             a line per stage with its time, then
-#                                          "N passed, N failed"; fails if one did
-#   stages_in_systems entry...             the script again with --system ENTRY
-#                                          (release[:more]) for each, side by side,
-#                                          each with an X server; then stages_end
+#   stage "what" command [args...]        runs it now
+#   stage_start "what" command [args...]  starts it beside the others, its output in a log
+#   stages_wait                           waits for those, showing their output in order
+#   stages_end                            a line per stage and its time; fails if one did
+#   stages_in_systems entry...            the script again with --system ENTRY (release[:more])
+#                                         for each, side by side, each with an X server
 stages_name=$(basename "$0")
 stages_summary=""
 stages_passed=0
 stages_failed=0
 stages_started=""
 stages_logs=""
+stages_count=0
 
 stages_result() { # what status seconds
     if [ "$2" -eq 0 ]; then
         stages_passed=$((stages_passed + 1))
-        result=passed
+        set -- "$1" passed "$3"
     else
         stages_failed=$((stages_failed + 1))
-        result=FAILED
+        set -- "$1" FAILED "$3"
     fi
-    echo "$stages_name: $1: $result in $3 s"
-    stages_summary="$stages_summary$stages_name: $1: $result in $3 s
+    echo "$stages_name: $1: $2 in $3 s"
+    stages_summary="$stages_summary$stages_name: $1: $2 in $3 s
 "
 }
 
 stage() { # what command...
-    stage_what=$1
+    stage_what=$1 stage_began=$(date +%s) stage_status=0
     shift
-    stage_began=$(date +%s)
-    stage_status=0
     "$@" || stage_status=$?
     stages_result "$stage_what" $stage_status $(($(date +%s) - stage_began))
-    return 0
 }
 
 stage_start() { # what command...
     [ -n "$stages_logs" ] || stages_logs=$(mktemp -d)
-    stage_number=$(($(echo "$stages_started" | wc -w) + 1))
-    printf '%s\n' "$1" >"$stages_logs/$stage_number.what"
+    stages_count=$((stages_count + 1))
+    printf '%s\n' "$1" >"$stages_logs/$stages_count.what"
     shift
-    date +%s >"$stages_logs/$stage_number.began"
     {
-        stage_status=0
-        "$@" || stage_status=$?
-        echo $stage_status >"$stages_logs/$stage_number.status"
-        date +%s >"$stages_logs/$stage_number.ended"
-    } >"$stages_logs/$stage_number.log" 2>&1 &
-    echo $! >"$stages_logs/$stage_number.pid"
-    stages_started="$stages_started $stage_number"
+        began=$(date +%s) status=0
+        "$@" || status=$?
+        echo "$status $(($(date +%s) - began))" >"$stages_logs/$stages_count.result"
+    } >"$stages_logs/$stages_count.log" 2>&1 &
+    stages_started="$stages_started $stages_count:$!"
 }
 
 stages_wait() {
-    for stage_number in $stages_started; do
-        wait "$(cat "$stages_logs/$stage_number.pid")" 2>/dev/null || true
-        cat "$stages_logs/$stage_number.log"
-        stages_result "$(cat "$stages_logs/$stage_number.what")" \
-            "$(cat "$stages_logs/$stage_number.status" 2>/dev/null || echo 1)" \
-            $(($(cat "$stages_logs/$stage_number.ended" 2>/dev/null || date +%s) -
-                $(cat "$stages_logs/$stage_number.began")))
+    for stages_job in $stages_started; do
+        wait "${stages_job#*:}" 2>/dev/null || true
+        stages_job=$stages_logs/${stages_job%%:*}
+        cat "$stages_job.log"
+        # shellcheck disable=SC2046
+        stages_result "$(cat "$stages_job.what")" $(cat "$stages_job.result" 2>/dev/null || echo 1 0)
     done
     stages_started=""
 }
