@@ -5,7 +5,6 @@
 #include <X11/keysym.h>
 
 #include <algorithm>
-#include <initializer_list>
 
 using e2e::describe;
 using e2e::Grid;
@@ -26,14 +25,15 @@ int headColumnOnRowZero(const Grid& grid) {
     return -1;
 }
 
-// Some column is green on every one of the given rows.
-bool columnGreenOnRows(const Grid& grid, std::initializer_list<int> rows) {
+// Some column is green on three rows in a row between the two: the chain
+// runs up or down there. That holds for much of each lap round the board, so
+// a loaded machine that looks seldom still sees it; fixed rows last a frame or two.
+bool verticalRunBetweenRows(const Grid& grid, int from, int to) {
     for (int col = 0; col < 30; ++col) {
-        bool all = true;
-        for (const int row : rows)
-            all = all && green(grid, col, row);
-        if (all)
-            return true;
+        for (int row = from; row + 2 <= to; ++row) {
+            if (green(grid, col, row) && green(grid, col, row + 1) && green(grid, col, row + 2))
+                return true;
+        }
     }
     return false;
 }
@@ -99,7 +99,7 @@ TEST_F(Keys, ArrowTurnsTheChain) {
     waitForHeadBetween(4, 18);
     game->press(XK_Down);
     EXPECT_TRUE(waitForGrid([](const Grid& g) {
-        return columnGreenOnRows(g, {1, 2, 3});
+        return verticalRunBetweenRows(g, 1, 19);
     })) << describe(game->screenshot().grid());
     EXPECT_EQ(closeAndWait(), 0);
 }
@@ -109,7 +109,7 @@ TEST_F(Keys, UpFromRowZeroWrapsToRowNineteenWithWallsOff) {
     waitForHeadBetween(4, 18);
     game->press(XK_Up);
     EXPECT_TRUE(waitForGrid([](const Grid& g) {
-        return columnGreenOnRows(g, {19, 18});
+        return verticalRunBetweenRows(g, 10, 19);
     })) << describe(game->screenshot().grid());
     EXPECT_EQ(closeAndWait(), 0);
 }
