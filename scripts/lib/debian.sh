@@ -5,16 +5,9 @@
 
 # Dated some seconds after the entry below it: the same source gives the same entry.
 changelog_entry() { # changelog version distribution seconds-later text
-    {
-        echo "tarnwik ($2) $3; urgency=medium"
-        echo
-        echo "  * $5"
-        echo
-        echo " -- $(dpkg-parsechangelog -l "$1" -S Maintainer)  $(LC_ALL=C date -u -R -d \
-            "@$(($(dpkg-parsechangelog -l "$1" -S Timestamp) + $4))")"
-        echo
-        cat "$1"
-    } >"$1.new"
+    printf 'tarnwik (%s) %s; urgency=medium\n\n  * %s\n\n -- %s  %s\n\n' "$2" "$3" "$5" \
+        "$(dpkg-parsechangelog -l "$1" -S Maintainer)" \
+        "$(LC_ALL=C date -u -R -d "@$(($(dpkg-parsechangelog -l "$1" -S Timestamp) + $4))")" | cat - "$1" >"$1.new"
     mv "$1.new" "$1"
 }
 
@@ -55,9 +48,7 @@ release_builds() {
 }
 
 # The table lists them oldest first.
-release_newest() {
-    releases packages | tail -n 1
-}
+release_newest() { releases packages | tail -n 1; }
 
 # Its codename's row, or else (unstable, Ubuntu) the newest.
 release_of_this_machine() {
