@@ -1,8 +1,6 @@
 # The release table (scripts/lib/releases), changelog entries, the packages'
-# cache and the subordinate ids sbuild and autopkgtest need. Sourced; top is
-# the source folder.
-#   . "$top/scripts/lib/debian.sh"
-
+# cache and the subordinate ids sbuild and autopkgtest need. Sourced (top: the
+# source folder).
 # Dated some seconds after the entry below it: the same source gives the same entry.
 changelog_entry() { # changelog version distribution seconds-later text
     printf 'tarnwik (%s) %s; urgency=medium\n\n  * %s\n\n -- %s  %s\n\n' "$2" "$3" "$5" \
@@ -10,7 +8,6 @@ changelog_entry() { # changelog version distribution seconds-later text
         "$(LC_ALL=C date -u -R -d "@$(($(dpkg-parsechangelog -l "$1" -S Timestamp) + $4))")" | cat - "$1" >"$1.new"
     mv "$1.new" "$1"
 }
-
 # The table's rows, without comments: suite codename suffix dist archs roles lintian apt.
 release_rows() {
     sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$top/scripts/lib/releases"
@@ -23,7 +20,6 @@ releases() { # role
         for (i = 1; i <= n; i++) { sub(/=.*/, "", roles[i]); if (roles[i] == role) print $1 }
     }'
 }
-
 # One field of a suite's row: codename, suffix, dist, archs, lintian or apt ("-"
 # reads as nothing; lists come space-separated), or the value a role takes (fresh).
 release_field() { # suite field
@@ -39,26 +35,21 @@ release_field() { # suite field
         print value
     }'
 }
-
 # Every package a release carries, as suite:arch.
 release_builds() {
     for suite in $(releases packages); do
         for arch in $(release_field "$suite" archs); do echo "$suite:$arch"; done
     done
 }
-
 # The table lists them oldest first.
 release_newest() { releases packages | tail -n 1; }
-
 # Its codename's row, or else (unstable, Ubuntu) the newest.
 release_of_this_machine() {
     codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
     release_rows | awk -v codename="$codename" '$2 == codename { print $1 }' | grep . || release_newest
 }
-
 # The packages sbuild built, per .dsc and architecture, shared by every checkout.
 debian_cache=${XDG_CACHE_HOME:-$HOME/.cache}/tarnwik/debian
-
 # User namespaces take a subordinate id range, which root lacks on a stock
 # Debian: adds one past the others (root's first, as newuidmap needs), one
 # script at a time.
@@ -71,15 +62,11 @@ debian_subids() { # [user]
 debian_subid() { # user file
     flock 9
     ! grep -q "^$1:" "$2" 2>/dev/null || return 0
-    [ "$(id -u)" -eq 0 ] ||
-        { echo "$(basename "$0"): $1 needs a range in $2 (sbuild and autopkgtest)" >&2; exit 1; }
+    [ "$(id -u)" -eq 0 ] || { echo "$(basename "$0"): $1 needs a range in $2 (sbuild and autopkgtest)" >&2; exit 1; }
     start=$(cat "$2" 2>/dev/null |
         awk -F: 'BEGIN { end = 1000000000 } $2 + $3 > end { end = $2 + $3 } END { print end }')
     echo "$(basename "$0"): changing the machine: adding $1:$start:65536 to $2, for sbuild and autopkgtest" >&2
-    if [ "$1" = root ]; then
-        { echo "$1:$start:65536"; cat "$2" 2>/dev/null || true; } >"$2.new"
-    else
-        { cat "$2" 2>/dev/null || true; echo "$1:$start:65536"; } >"$2.new"
-    fi
+    { [ "$1" != root ] || echo "$1:$start:65536"; cat "$2" 2>/dev/null || true
+        [ "$1" = root ] || echo "$1:$start:65536"; } >"$2.new"
     mv "$2.new" "$2"
 }

@@ -1,8 +1,7 @@
-# Plays a game command through to its end as a player would: waits, for as long
-# as the command runs, for the TARNWIK window to show (under emulation that
-# takes a while), gives it the focus and presses Space. Returns the command's
-# exit status, or 124 where no window showed. Needs DISPLAY and xdotool.
-#   . scripts/lib/play.sh && play_and_quit command [args...]
+# Plays a game command through to its end as a player would: waits while it
+# runs for the TARNWIK window (late under emulation), focuses it, presses
+# Space; returns the command's status, or 124 where no window showed. Sourced
+# by the display checks; needs DISPLAY and xdotool.   play_and_quit command [args...]
 play_and_quit() {
     "$@" &
     play_pid=$!

@@ -1,6 +1,6 @@
-# The named steps of a script: each runs even when an earlier one failed,
-# alone or side by side with others, and a summary closes the script. Every
-# line starts with the script's name.
+# The named steps of a script: each runs even when an earlier one failed, alone
+# or side by side, and a summary closes the script; every line starts with the
+# script's name. Sourced.
 #   stage "what" command [args...]        runs it now
 #   stage_start "what" command [args...]  starts it beside the others, its output in a log
 #   stages_wait                           waits for those, showing their output in order
@@ -8,23 +8,16 @@
 #   stages_in_systems entry...            the script again with --system ENTRY (release[:more])
 #                                         for each, side by side, each with an X server
 stages_name=$(basename "$0")
-stages_summary=""
-stages_passed=0
-stages_failed=0
-stages_started=""
-stages_logs=""
-stages_count=0
+stages_summary="" stages_passed=0 stages_failed=0 stages_started="" stages_logs="" stages_count=0
 
 stages_result() { # what status seconds
     if [ "$2" -eq 0 ]; then
-        stages_passed=$((stages_passed + 1))
-        set -- "$1" passed "$3"
+        stages_passed=$((stages_passed + 1)) stages_line="$stages_name: $1: passed in $3 s"
     else
-        stages_failed=$((stages_failed + 1))
-        set -- "$1" FAILED "$3"
+        stages_failed=$((stages_failed + 1)) stages_line="$stages_name: $1: FAILED in $3 s"
     fi
-    echo "$stages_name: $1: $2 in $3 s"
-    stages_summary="$stages_summary$stages_name: $1: $2 in $3 s
+    echo "$stages_line"
+    stages_summary="$stages_summary$stages_line
 "
 }
 
@@ -62,8 +55,7 @@ stages_wait() {
 stages_in_systems() { # entry...
     for stages_entry in "$@"; do
         stage_start "in a new ${stages_entry%%:*} system" xvfb-run -a -s "$XVFB_SERVER" "$0" --system "$stages_entry"
-        # Each server takes its number before the next looks for a free one.
-        sleep 2
+        sleep 2 # each server takes its number before the next looks for a free one
     done
     stages_wait
     stages_end
@@ -71,8 +63,7 @@ stages_in_systems() { # entry...
 
 stages_end() {
     [ -z "$stages_logs" ] || rm -rf "$stages_logs"
-    echo
-    printf '%s' "$stages_summary"
+    printf '\n%s' "$stages_summary"
     echo "$stages_name: $stages_passed passed, $stages_failed failed"
     [ $stages_failed -eq 0 ]
 }

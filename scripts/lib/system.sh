@@ -1,26 +1,21 @@
-# Minimal Debian systems, the one way the project makes them: by mmdebstrap,
-# from this machine's archive, once, as tarballs in the cache, for sbuild,
-# autopkgtest and the checks that enter one (chroot, as root, or unshared).
-# A sourcing script takes its system down on any exit; top is the source folder.
-#   . "$top/scripts/lib/system.sh"
-
+# Minimal Debian systems, made one way: by mmdebstrap from this machine's
+# archive, once, as tarballs in the cache, for sbuild, autopkgtest and the
+# checks that enter one (chroot as root, or unshared). Sourced (top: the source
+# folder); the sourcing script's system goes down on any exit.
 . "$top/scripts/lib/debian.sh"
 system_cache=${XDG_CACHE_HOME:-$HOME/.cache}/tarnwik/fresh
-SYSTEM_ROOT=""
-system_mounts=""
+SYSTEM_ROOT="" system_mounts=""
 
 # Ends whatever still runs inside the system and takes its mounts down, last first.
 system_leave() {
-    if [ -n "$SYSTEM_ROOT" ]; then
-        for proc in /proc/[0-9]*; do
-            [ "$(readlink "$proc/root" 2>/dev/null)" = "$SYSTEM_ROOT" ] && kill -9 "${proc#/proc/}" 2>/dev/null
-        done
-        for m in $system_mounts; do
-            umount "$m" 2>/dev/null || umount -l "$m" 2>/dev/null || echo "cannot unmount $m" >&2
-        done
-    fi
-    system_mounts=""
-    SYSTEM_ROOT=""
+    [ -n "$SYSTEM_ROOT" ] || return 0
+    for proc in /proc/[0-9]*; do
+        [ "$(readlink "$proc/root" 2>/dev/null)" = "$SYSTEM_ROOT" ] && kill -9 "${proc#/proc/}" 2>/dev/null
+    done
+    for m in $system_mounts; do
+        umount "$m" 2>/dev/null || umount -l "$m" 2>/dev/null || echo "cannot unmount $m" >&2
+    done
+    system_mounts="" SYSTEM_ROOT=""
 }
 trap 'system_leave' EXIT
 trap 'exit 130' INT TERM
@@ -37,12 +32,11 @@ system_emulate() { # arch
         { echo "$(basename "$0"): this machine cannot run $1 programs (binfmt_misc and qemu-user)" >&2; exit 1; }
 }
 
-# Prints the tarball of RELEASE's minimal system for ARCH, made first where
-# the cache has none (a second run waits for the first), with PACKAGES
-# (comma-separated) and then COMMAND, where given, in a tarball of their own.
-# It holds sudo, as a desktop does, and apt-utils, whose solver sbuild's
-# cross builds use. These systems live for one check: dpkg skips its syncs and
-# apt fetches no translations. A changed recipe makes anew.
+# Prints the tarball of RELEASE's system for ARCH, made where the cache has
+# none (a second run waits), with PACKAGES (a,b) and then COMMAND, if given, in
+# a tarball of their own; with sudo, as a desktop has, and apt-utils, whose
+# solver sbuild's cross builds use. They live for one check: dpkg skips its
+# syncs, apt fetches no translations. A changed recipe makes anew.
 SYSTEM_RECIPE=mmdebstrap-5
 system_base() { # release arch work-folder [packages [command]]
     name=$1
@@ -53,8 +47,7 @@ system_base() { # release arch work-folder [packages [command]]
     (
         flock 9
         [ ! -f "$base" ] || exit 0
-        release=$1 arch=$2 log="$3/$name-mmdebstrap.log" command=${5:-}
-        mirror=$("$top/scripts/lib/debian-mirror")
+        release=$1 arch=$2 log="$3/$name-mmdebstrap.log" command=${5:-} mirror=$("$top/scripts/lib/debian-mirror")
         echo "making a minimal $release $arch system${4:+ with $4} from $mirror" >&2
         set -- --variant=minbase --arch="$arch" --include="sudo,apt-utils${4:+,$4}" --dpkgopt=force-unsafe-io \
             --aptopt='Acquire::Languages "none"' --format=tar
@@ -70,17 +63,14 @@ system_base() { # release arch work-folder [packages [command]]
 }
 
 system_portable_root() { # work-folder
-    system_base "$(releases portable)" amd64 "$1" \
-        "$("$top/scripts/lib/install-deps" --print portable-build | tr ' ' ,)"
+    system_base "$(releases portable)" amd64 "$1" "$("$top/scripts/lib/install-deps" --print portable-build | tr ' ' ,)"
 }
 
-# The system sbuild builds a release's packages for ARCH in, with what sbuild
-# installs first (the compilers, cross compilers for another architecture, and
+# The system sbuild builds a release's packages for ARCH in, holding what
+# sbuild installs first (compilers, cross compilers for another architecture,
 # the Build-Depends but the tests'), so no build installs them again.
 system_build_root() { # release arch work-folder
-    build_deps="build-essential:native, fakeroot:native"
-    build_options="-P nocheck"
-    build_setup=""
+    build_deps="build-essential:native, fakeroot:native" build_options="-P nocheck" build_setup=""
     if [ "$2" != "$(dpkg --print-architecture)" ]; then
         build_deps="$build_deps, crossbuild-essential-$2:native, libc-dev, libstdc++-dev"
         build_options="-P cross,nocheck -a $2"
@@ -128,9 +118,7 @@ system_enter() { # base root
     system_mount bind "$archives" "$SYSTEM_ROOT/var/cache/apt/archives"
 }
 
-system_home() { # user
-    if [ "$1" = root ]; then echo /root; else echo "/home/$1"; fi
-}
+system_home() { if [ "$1" = root ]; then echo /root; else echo "/home/$1"; fi; }
 
 # Runs a shell command in the system as USER, from the user's home, in a clean
 # environment but DISPLAY and FUZZ_SECONDS.
@@ -146,8 +134,7 @@ system_run() { # user command
 # mounted in; SYSTEM_ENV ("NAME=value ...") is its environment.
 system_unshared() { # base command
     debian_subids
-    unshared_root=$(mktemp -d "${TMPDIR:-/tmp}/tarnwik-system.XXXXXX")
-    unshared_status=0
+    unshared_root=$(mktemp -d "${TMPDIR:-/tmp}/tarnwik-system.XXXXXX") unshared_status=0
     # shellcheck disable=SC2016
     unshare --map-root-user --map-auto --mount --pid --fork --kill-child sh -euc '
         root=$1 base=$2 command=$3 binds=$4 environment=$5
