@@ -116,8 +116,8 @@ test-windows:
 test-apt:
 	@scripts/ci/test-apt
 
-# The shared cache: make windows killed while its libraries build, run again
-# beside a second clone, and a third clone that builds none.
+# The shared cache: the Windows libraries' build killed, run again beside a
+# second clone's, and a third clone that builds none.
 test-caches:
 	@scripts/ci/test-caches
 
