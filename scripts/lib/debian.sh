@@ -1,6 +1,5 @@
-# The release table (scripts/lib/releases), changelog entries, the packages'
-# cache and the subordinate ids sbuild and autopkgtest need. Sourced (top: the
-# source folder).
+# The release table (scripts/lib/releases), changelog entries, the packages' cache
+# and the subordinate ids sbuild and autopkgtest need. Sourced (top: the source folder).
 # Dated some seconds after the entry below it: the same source gives the same entry.
 changelog_entry() { # changelog version distribution seconds-later text
     printf 'tarnwik (%s) %s; urgency=medium\n\n  * %s\n\n -- %s  %s\n\n' "$2" "$3" "$5" \
@@ -12,7 +11,6 @@ changelog_entry() { # changelog version distribution seconds-later text
 release_rows() {
     sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$top/scripts/lib/releases"
 }
-
 # The suites that have a role (packages, fresh, portable), in the table's order.
 releases() { # role
     release_rows | awk -v role="$1" '{
@@ -20,8 +18,8 @@ releases() { # role
         for (i = 1; i <= n; i++) { sub(/=.*/, "", roles[i]); if (roles[i] == role) print $1 }
     }'
 }
-# One field of a suite's row: codename, suffix, dist, archs, lintian or apt ("-"
-# reads as nothing; lists come space-separated), or the value a role takes (fresh).
+# One field of a suite's row ("-" reads as nothing; lists come space-separated),
+# or the value a role takes (fresh).
 release_field() { # suite field
     release_rows | awk -v suite="$1" -v field="$2" '$1 == suite {
         split("suite codename suffix dist archs roles lintian apt", names, " ")
@@ -50,9 +48,8 @@ release_of_this_machine() {
 }
 # The packages sbuild built, per .dsc and architecture, shared by every checkout.
 debian_cache=${XDG_CACHE_HOME:-$HOME/.cache}/tarnwik/debian
-# User namespaces take a subordinate id range, which root lacks on a stock
-# Debian: adds one past the others (root's first, as newuidmap needs), one
-# script at a time.
+# User namespaces take a subordinate id range, which root lacks on a stock Debian:
+# adds one past the others (root's first, as newuidmap needs), one at a time.
 debian_subids() { # [user]
     user=${1:-$(id -un)}
     for file in /etc/subuid /etc/subgid; do

@@ -1,6 +1,5 @@
-# The named steps of a script: each runs even when an earlier one failed, alone
-# or side by side, and a summary closes the script; every line starts with the
-# script's name. Sourced.
+# The named steps of a script, alone or side by side, each run even when one failed,
+# then a summary; every line starts with the script's name. Sourced.
 #   stage "what" command [args...]        runs it now
 #   stage_start "what" command [args...]  starts it beside the others, its output in a log
 #   stages_wait                           waits for those, showing their output in order
@@ -9,7 +8,6 @@
 #                                         for each, side by side, each with an X server
 stages_name=$(basename "$0")
 stages_summary="" stages_passed=0 stages_failed=0 stages_started="" stages_logs="" stages_count=0
-
 stages_result() { # what status seconds
     if [ "$2" -eq 0 ]; then
         stages_passed=$((stages_passed + 1)) stages_line="$stages_name: $1: passed in $3 s"
@@ -20,14 +18,12 @@ stages_result() { # what status seconds
     stages_summary="$stages_summary$stages_line
 "
 }
-
 stage() { # what command...
     stage_what=$1 stage_began=$(date +%s) stage_status=0
     shift
     "$@" || stage_status=$?
     stages_result "$stage_what" $stage_status $(($(date +%s) - stage_began))
 }
-
 stage_start() { # what command...
     [ -n "$stages_logs" ] || stages_logs=$(mktemp -d)
     stages_count=$((stages_count + 1))
@@ -40,18 +36,15 @@ stage_start() { # what command...
     } >"$stages_logs/$stages_count.log" 2>&1 &
     stages_started="$stages_started $stages_count:$!"
 }
-
 stages_wait() {
     for stages_job in $stages_started; do
         wait "${stages_job#*:}" 2>/dev/null || true
         stages_job=$stages_logs/${stages_job%%:*}
         cat "$stages_job.log"
-        # shellcheck disable=SC2046
         stages_result "$(cat "$stages_job.what")" $(cat "$stages_job.result" 2>/dev/null || echo 1 0)
     done
     stages_started=""
 }
-
 stages_in_systems() { # entry...
     for stages_entry in "$@"; do
         stage_start "in a new ${stages_entry%%:*} system" xvfb-run -a -s "$XVFB_SERVER" "$0" --system "$stages_entry"
@@ -60,7 +53,6 @@ stages_in_systems() { # entry...
     stages_wait
     stages_end
 }
-
 stages_end() {
     [ -z "$stages_logs" ] || rm -rf "$stages_logs"
     printf '\n%s' "$stages_summary"

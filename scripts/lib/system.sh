@@ -1,11 +1,9 @@
-# Minimal Debian systems, made one way: by mmdebstrap from this machine's
-# archive, once, as tarballs in the cache, for sbuild, autopkgtest and the
-# checks that enter one (chroot as root, or unshared). Sourced (top: the source
-# folder); the sourcing script's system goes down on any exit.
+# Minimal Debian systems, made one way (mmdebstrap, from this machine's archive,
+# cached as tarballs) for sbuild, autopkgtest and the checks that enter one, by
+# chroot or unshared. Sourced (top: the source folder); goes down on any exit.
 . "$top/scripts/lib/debian.sh"
 system_cache=${XDG_CACHE_HOME:-$HOME/.cache}/tarnwik/fresh
 SYSTEM_ROOT="" system_mounts=""
-
 # Ends whatever still runs inside the system and takes its mounts down, last first.
 system_leave() {
     [ -n "$SYSTEM_ROOT" ] || return 0
@@ -19,7 +17,6 @@ system_leave() {
 }
 trap 'system_leave' EXIT
 trap 'exit 130' INT TERM
-
 # Lets this machine run programs of another architecture (binfmt_misc and qemu-user).
 system_emulate() { # arch
     "$top/scripts/lib/install-deps" emulate
@@ -31,12 +28,10 @@ system_emulate() { # arch
     arch-test "$1" >/dev/null ||
         { echo "$(basename "$0"): this machine cannot run $1 programs (binfmt_misc and qemu-user)" >&2; exit 1; }
 }
-
-# Prints the tarball of RELEASE's system for ARCH, made where the cache has
-# none (a second run waits), with PACKAGES (a,b) and then COMMAND, if given, in
-# a tarball of their own; with sudo, as a desktop has, and apt-utils, whose
-# solver sbuild's cross builds use. They live for one check: dpkg skips its
-# syncs, apt fetches no translations. A changed recipe makes anew.
+# Prints the cached tarball of RELEASE's system for ARCH (made if missing; a
+# second run waits), with PACKAGES (a,b) and then COMMAND, if given; with sudo,
+# as a desktop has, and apt-utils, whose solver sbuild's cross builds use.
+# Short-lived: no dpkg syncs, no translations. A changed recipe makes anew.
 SYSTEM_RECIPE=mmdebstrap-5
 system_base() { # release arch work-folder [packages [command]]
     name=$1
@@ -61,14 +56,11 @@ system_base() { # release arch work-folder [packages [command]]
     ) 9>"$system_cache/$name.lock" || exit 1
     echo "$base"
 }
-
 system_portable_root() { # work-folder
     system_base "$(releases portable)" amd64 "$1" "$("$top/scripts/lib/install-deps" --print portable-build | tr ' ' ,)"
 }
-
-# The system sbuild builds a release's packages for ARCH in, holding what
-# sbuild installs first (compilers, cross compilers for another architecture,
-# the Build-Depends but the tests'), so no build installs them again.
+# sbuild's system for a release's packages for ARCH, holding what sbuild would
+# install first (compilers, cross compilers, the Build-Depends but the tests').
 system_build_root() { # release arch work-folder
     build_deps="build-essential:native, fakeroot:native" build_options="-P nocheck" build_setup=""
     if [ "$2" != "$(dpkg --print-architecture)" ]; then
@@ -80,23 +72,19 @@ system_build_root() { # release arch work-folder
         apt-get satisfy -y -q --no-install-recommends $build_options \
         '$build_deps, $("$top/scripts/lib/install-deps" --build-depends)'"
 }
-
 # Makes a user in the entered system who may run anything through sudo.
 system_add_user() { # user
     chroot "$SYSTEM_ROOT" useradd --create-home --shell /bin/sh "$1"
     echo "$1 ALL=(ALL) NOPASSWD: ALL" >"$SYSTEM_ROOT/etc/sudoers.d/$1"
     chmod 0440 "$SYSTEM_ROOT/etc/sudoers.d/$1"
 }
-
 system_mount() { # type-or-bind source target
     mkdir -p "$3"
     if [ "$1" = bind ]; then mount --bind "$2" "$3"; else mount -t "$1" "$2" "$3"; fi
     system_mounts="$3 $system_mounts"
 }
-
-# A new system at ROOT from a base tarball, with the kernel's file systems and
-# a cache for its downloads mounted. It shares this machine's network, and so
-# the abstract sockets of its X servers.
+# A new system at ROOT from a base tarball, with the kernel's file systems and a
+# cache for its downloads; it shares this machine's network and X sockets.
 system_enter() { # base root
     [ "$(id -u)" -eq 0 ] || { echo "$(basename "$0"): entering a system needs root" >&2; exit 1; }
     SYSTEM_ROOT=$2
@@ -117,9 +105,7 @@ system_enter() { # base root
     mkdir -p "$archives/partial"
     system_mount bind "$archives" "$SYSTEM_ROOT/var/cache/apt/archives"
 }
-
 system_home() { if [ "$1" = root ]; then echo /root; else echo "/home/$1"; fi; }
-
 # Runs a shell command in the system as USER, from the user's home, in a clean
 # environment but DISPLAY and FUZZ_SECONDS.
 system_run() { # user command
@@ -127,11 +113,9 @@ system_run() { # user command
         LANG=C.UTF-8 PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         ${DISPLAY:+DISPLAY="$DISPLAY"} ${FUZZ_SECONDS:+FUZZ_SECONDS="$FUZZ_SECONDS"} sh -c "cd && $2"
 }
-
-# Runs a shell command as root in a new system from a base tarball, in user
-# namespaces, as sbuild does: any user with subordinate ids may, and its
-# mounts end with it. SYSTEM_BINDS ("folder:place ...", no spaces) are
-# mounted in; SYSTEM_ENV ("NAME=value ...") is its environment.
+# Runs a shell command as root in a new system from a base tarball, unshared as
+# sbuild does (any user with subordinate ids may), with SYSTEM_BINDS ("folder:place
+# ...", no spaces) mounted and SYSTEM_ENV ("NAME=value ...") as its environment.
 system_unshared() { # base command
     debian_subids
     unshared_root=$(mktemp -d "${TMPDIR:-/tmp}/tarnwik-system.XXXXXX") unshared_status=0
@@ -148,7 +132,6 @@ system_unshared() { # base command
             mkdir -p "$root${bind#*:}"
             mount --bind "${bind%%:*}" "$root${bind#*:}"
         done
-        # shellcheck disable=SC2086
         exec chroot "$root" env -i HOME=/root LANG=C.UTF-8 \
             PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin $environment sh -euc "$command"
     ' sh "$unshared_root" "$1" "$2" "${SYSTEM_BINDS:-}" "${SYSTEM_ENV:-}" || unshared_status=$?
