@@ -78,7 +78,7 @@ release:
 
 # docs/screenshot.png, the README's picture, from a few frames of the real game.
 screenshot: test-deps build
-	@scripts/screenshot
+	@xvfb-run -a -s "$(XVFB_SERVER)" scripts/screenshot
 
 bench: test-deps build
 	cd $(BUILD_DIR) && xvfb-run -a -s "$(XVFB_SERVER)" sh -c \
