@@ -4,16 +4,12 @@
 #   stage_start "what" command [args...]  starts it beside the others, its output in a log
 #   stages_wait                           waits for those, showing their output in order
 #   stages_end                            a line per stage and its time; fails if one did
-#   stages_in_systems entry...            the script again with --system ENTRY (release[:more])
-#                                         for each, side by side, each with an X server
+#   stages_in_systems entry...            the script with --system ENTRY for each, side by side
 stages_name=$(basename "$0")
-stages_summary="" stages_passed=0 stages_failed=0 stages_started="" stages_logs="" stages_count=0
+stages_summary="" stages_failed=0 stages_started="" stages_logs="" stages_count=0
 stages_result() { # what status seconds
-    if [ "$2" -eq 0 ]; then
-        stages_passed=$((stages_passed + 1)) stages_line="$stages_name: $1: passed in $3 s"
-    else
-        stages_failed=$((stages_failed + 1)) stages_line="$stages_name: $1: FAILED in $3 s"
-    fi
+    stages_line="$stages_name: $1: passed in $3 s"
+    [ "$2" -eq 0 ] || stages_line="$stages_name: $1: FAILED in $3 s" stages_failed=$((stages_failed + 1))
     echo "$stages_line"
     stages_summary="$stages_summary$stages_line
 "
@@ -26,6 +22,7 @@ stage() { # what command...
 }
 stage_start() { # what command...
     [ -n "$stages_logs" ] || stages_logs=$(mktemp -d)
+    echo "$stages_name: $1: started; its output follows when it ends"
     stages_count=$((stages_count + 1))
     printf '%s\n' "$1" >"$stages_logs/$stages_count.what"
     shift
@@ -56,6 +53,6 @@ stages_in_systems() { # entry...
 stages_end() {
     [ -z "$stages_logs" ] || rm -rf "$stages_logs"
     printf '\n%s' "$stages_summary"
-    echo "$stages_name: $stages_passed passed, $stages_failed failed"
+    echo "$stages_name: $(($(printf %s "$stages_summary" | wc -l) - stages_failed)) passed, $stages_failed failed"
     [ $stages_failed -eq 0 ]
 }
