@@ -1,10 +1,9 @@
-# Plays a game command as a player would, for the display checks (needs DISPLAY
-# and xdotool). Sourced.
-#   play_window pid           waits while PID runs for the TARNWIK window (late
-#                             under emulation) and focuses it: play_window holds
-#                             it, or nothing where the program ended first
-#   play_and_quit command...  runs it, presses Space in its window; returns its
-#                             status, or 124 where no window showed
+# A player's view, for the checks: the README's commands, and playing a game command
+# (needs DISPLAY and xdotool). Sourced.
+#   readme_blocks file...     the lines of command blocks: section, block number, line (tab-separated)
+#   play_window pid           waits while PID runs for the TARNWIK window (late under emulation),
+#                             focuses it; play_window holds it, or nothing if the program ended
+#   play_and_quit command...  runs it, presses Space in its window; its status, or 124: no window
 play_window() {
     play_window=""
     while [ -z "$play_window" ] && kill -0 "$1" 2>/dev/null; do
@@ -27,3 +26,5 @@ play_and_quit() {
     [ -n "$play_window" ] || return 124
     return $play_status
 }
+readme_blocks() { awk '/^## / { section = substr($0, 4); block = 0 } !/^    / { inside = 0; next }
+    { if (!inside) block++; inside = 1; print section "\t" block "\t" substr($0, 5) }' "$@"; }
