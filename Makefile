@@ -66,7 +66,7 @@ package:
 windows:
 	@scripts/windows
 
-# The portable Linux game, built in a clean Debian 11 system with SFML inside, into dist/.
+# The portable Linux game, built in a clean system of the portable release with SFML inside, into dist/.
 linux:
 	@scripts/linux
 
@@ -103,7 +103,7 @@ test-debian:
 test-fresh:
 	@scripts/ci/test-fresh
 
-# The portable Linux game: its libraries, and played in new Debian 11 to testing systems.
+# The portable Linux game: its libraries, and played in a new system of every release in the table.
 test-linux:
 	@scripts/ci/test-linux
 
@@ -112,7 +112,7 @@ test-windows:
 	@scripts/ci/test-windows
 
 # The signed apt repository a release makes: the README's block installs from it,
-# refuses a changed one, and upgrades through it, in new Debian 12 and 13 systems.
+# refuses a changed one, and upgrades through it, in new systems of the releases with the apt role.
 test-apt:
 	@scripts/ci/test-apt
 

@@ -46,7 +46,7 @@ release_builds() {
 }
 # The table lists them oldest first.
 release_newest() { releases packages | tail -n 1; }
-# Its codename's row, or else (unstable, Ubuntu) the newest.
+# Its codename's row, or else (a release the table lacks, Ubuntu) the newest.
 release_of_this_machine() {
     codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
     release_rows | awk -v codename="$codename" '$2 == codename { print $1 }' | grep . || release_newest
