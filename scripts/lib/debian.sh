@@ -1,8 +1,16 @@
-# What the scripts share about Debian: the release table (scripts/lib/releases), the archive,
-# the version and date, changelog entries, the packages' cache, subordinate ids, hardening,
-# keys. Sourced (top: the source folder).
-# The CMake project's version; SOURCE_DATE_EPOCH: the last commit's, or a source tarball's.
-release_version() { sed -n 's/^project(tarnwik VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt"; }
+# What the scripts share about Debian: the version and its date, changelog entries, the release table
+# (scripts/lib/releases), the archive, the packages' cache, subordinate ids, hardening, keys. Sourced (top:
+# the source folder).
+# The version is in CMakeLists.txt and debian/changelog (make new-version changes both): where the two
+# disagree, nothing is built.
+release_version() {
+    cmake=$(sed -n 's/^project(tarnwik VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
+    changelog=$(sed -n '1s/^tarnwik (\(.*\)-[^-]*).*/\1/p' "$top/debian/changelog")
+    [ "$cmake" = "$changelog" ] || { echo "$(basename "$0"): CMakeLists.txt says version $cmake, debian/changelog" \
+        "$changelog: they must agree ('make new-version VERSION=<version>' sets both)" >&2; exit 1; }
+    echo "$cmake"
+}
+# SOURCE_DATE_EPOCH: the last commit's, or a source tarball's.
 release_date() {
     [ -e "$top/.git" ] || { cat "$top/SOURCE_DATE_EPOCH"; return; }
     command -v git >/dev/null 2>&1 ||
@@ -16,40 +24,30 @@ changelog_entry() { # changelog version distribution seconds-later text
         "$(LC_ALL=C date -u -R -d "@$(($(dpkg-parsechangelog -l "$1" -S Timestamp) + $4))")" | cat - "$1" >"$1.new"
     mv "$1.new" "$1"
 }
-# The table's rows, without comments: suite codename suffix dist archs roles lintian apt.
 release_rows() { sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$top/scripts/lib/releases"; }
-releases() { # role
-    release_rows | awk -v role="$1" '{
-        n = split($6, roles, ",")
-        for (i = 1; i <= n; i++) { sub(/=.*/, "", roles[i]); if (roles[i] == role) print $1 }
-    }'
+release_columns="codename suffix changelog packages fresh portable apt-test apt-options unknown-lintian-tags"
+# A column of a release's row: "-" reads as nothing, lists come space-separated.
+release_field() { # codename column
+    release_rows | awk -v codename="$1" -v column="$2" -v columns="$release_columns" '$1 == codename {
+        n = split(columns, names, " "); for (i = 1; i <= n; i++) if (names[i] == column) value = $i
+        if (value != "-") { gsub(",", " ", value); print value } }'
 }
-# A field of a suite's row ("-" reads as nothing; lists come space-separated), or a role's value.
-release_field() { # suite field
-    release_rows | awk -v suite="$1" -v field="$2" '$1 == suite {
-        split("suite codename suffix dist archs roles lintian apt", names, " ")
-        for (i in names) if (names[i] == field) value = $i
-        if (value == "") {
-            n = split($6, roles, ",")
-            for (i = 1; i <= n; i++) if (index(roles[i], field "=") == 1) value = substr(roles[i], length(field) + 2)
-        }
-        if (value == "-") value = ""
-        gsub(",", " ", value)
-        print value
-    }'
+# The releases with something in a column.
+releases() { # column
+    release_rows | awk -v column="$1" -v columns="$release_columns" '{
+        n = split(columns, names, " "); for (i = 1; i <= n; i++) if (names[i] == column && $i != "-") print $1 }'
 }
-# Every package a release carries, as suite:arch.
+# Every package a release carries, as codename:arch.
 release_builds() {
-    for suite in $(releases packages); do
-        for arch in $(release_field "$suite" archs); do echo "$suite:$arch"; done
+    for codename in $(releases packages); do
+        for arch in $(release_field "$codename" packages); do echo "$codename:$arch"; done
     done
 }
-# The table lists them oldest first.
 release_newest() { releases packages | tail -n 1; }
 # Its codename's row, or else (a release the table lacks, Ubuntu) the newest.
 release_of_this_machine() {
     codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
-    release_rows | awk -v codename="$codename" '$2 == codename { print $1 }' | grep . || release_newest
+    releases packages | grep -x "$codename" || release_newest
 }
 debian_mirror() {
     mirror=${DEBIAN_MIRROR:-$(apt-get indextargets --format '$(REPO_URI)' 'Origin: Debian' 'Label: Debian' \
@@ -59,8 +57,8 @@ debian_mirror() {
 }
 # The packages sbuild built, per .dsc and architecture, shared by every checkout.
 debian_cache=${XDG_CACHE_HOME:-$HOME/.cache}/tarnwik/debian
-# User namespaces need a subordinate id range, which root lacks on a stock Debian: adds one past
-# the others (root's first, as newuidmap needs), one at a time.
+# sbuild's and autopkgtest's user namespaces, and the portable build's as another user than root, map a
+# subordinate id range of the user's, which root lacks on a stock Debian: adds one past the others.
 debian_subids() { # [user]
     user=${1:-$(id -un)}
     for file in /etc/subuid /etc/subgid; do
@@ -74,9 +72,7 @@ debian_subid() { # user file
     start=$(cat "$2" 2>/dev/null |
         awk -F: 'BEGIN { end = 1000000000 } $2 + $3 > end { end = $2 + $3 } END { print end }')
     echo "$(basename "$0"): changing the machine: adding $1:$start:65536 to $2, for sbuild and autopkgtest" >&2
-    { [ "$1" != root ] || echo "$1:$start:65536"; cat "$2" 2>/dev/null || true
-        [ "$1" = root ] || echo "$1:$start:65536"; } >"$2.new"
-    mv "$2.new" "$2"
+    echo "$1:$start:65536" >>"$2"
 }
 # As Debian's packages are, but for CET, branch protection and fortify (packaging/README.md).
 debian_hardened() { # program
