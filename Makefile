@@ -17,11 +17,12 @@ MAKEFLAGS += --no-print-directory
 # XVFB_SERVER: the virtual display every display test runs on (xvfb-run): tall
 # enough for the 1200 x 800 window, kept up between clients, and open to the
 # clients of the minimal systems test-fresh makes.
-XVFB_SERVER = -screen 0 1600x1600x24 -noreset -ac
-export JOBS SIGN WINDOWS_SIGN_P12 WINDOWS_SIGN_PASSWORD_FILE XVFB_SERVER
+XVFB_SERVER ?= -screen 0 1600x1600x24 -noreset -ac
+# VERSION: the version `make new-version` starts.
+export BUILD_DIR JOBS SIGN WINDOWS_SIGN_P12 WINDOWS_SIGN_PASSWORD_FILE XVFB_SERVER VERSION
 
 .PHONY: all deps test-deps configure build play test test-main test-sanitize fuzz package windows linux \
-	release screenshot bench install uninstall test-debian test-fresh test-linux test-windows test-apt test-caches \
+	new-version release screenshot bench install uninstall test-debian test-fresh test-linux test-windows test-apt test-caches \
 	check-reproducible clean clean-cache
 
 all: build
@@ -70,9 +71,13 @@ windows:
 linux:
 	@scripts/linux
 
-# Every artifact of a release into dist/: the source tarball and source package,
-# a .deb per Debian release and architecture (sbuild), the Windows programs,
-# and SHA256SUMS (signed with SIGN=<key>).
+# A new version, VERSION=<x.y.z>, in CMakeLists.txt and debian/changelog (dch).
+new-version:
+	@scripts/new-version
+
+# Every artifact of the last commit into dist/: the source tarball and source
+# package, a .deb per Debian release and architecture (sbuild), the Windows
+# programs, the portable Linux game, and SHA256SUMS (signed with SIGN=<key>).
 release:
 	@scripts/release
 
