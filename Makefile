@@ -22,7 +22,8 @@ XVFB_SERVER ?= -screen 0 1600x1600x24 -noreset -ac
 export BUILD_DIR JOBS SIGN WINDOWS_SIGN_P12 WINDOWS_SIGN_PASSWORD_FILE XVFB_SERVER VERSION
 
 .PHONY: all deps test-deps configure build play test test-main test-sanitize fuzz package windows linux \
-	new-version release screenshot bench install uninstall test-debian test-fresh test-linux test-windows test-apt test-caches \
+	new-version release screenshot bench install uninstall test-debian test-fresh test-linux test-windows \
+	test-apt test-site test-caches \
 	check-reproducible clean clean-cache
 
 all: build
@@ -121,6 +122,10 @@ test-windows:
 test-apt:
 	@scripts/ci/test-apt
 
+# The release's page in a real browser, as visitors on each system meet it, and axe-core's accessibility check.
+test-site:
+	@scripts/ci/test-site
+
 # The shared cache: the Windows libraries' build killed, run again beside a
 # second clone's, and a third clone that builds none.
 test-caches:
@@ -133,7 +138,7 @@ check-reproducible:
 # The systems test-fresh makes take themselves down; never cross a mount.
 clean:
 	rm -rf --one-file-system $(BUILD_DIR) build-sanitize build-fuzz build-host build-package \
-		build-windows build-linux build-linux-test build-fresh build-debian build-apt dist dist.part
+		build-windows build-linux build-linux-test build-fresh build-debian build-apt build-site dist dist.part
 
 # Empties the cache every checkout shares (the Windows libraries and their
 # sources, the minimal systems and their packages, the packages sbuild built);
