@@ -78,9 +78,9 @@ debian_subid() { # user file
 debian_hardened() { # program
     hardening-check --quiet --nocfprotection --nofortify $(hardening-check --help | grep -o -- --nobranchprotection) "$1"
 }
-# A new Ed25519 key for a day, in the caller's new GNUPGHOME; prints its fingerprint.
+# A new Ed25519 key in the caller's new GNUPGHOME, which goes with it; prints its fingerprint.
 throwaway_key() { # "Name <address>"
     mkdir -m 700 "$GNUPGHOME"
-    gpg --batch --quiet --passphrase '' --quick-gen-key "$1" ed25519 sign 1d 2>/dev/null
+    gpg --batch --quiet --passphrase '' --quick-gen-key "$1" ed25519 sign never 2>/dev/null
     gpg --batch --with-colons --list-secret-keys | awk -F: '$1 == "fpr" {print $10; exit}'
 }
