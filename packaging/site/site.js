@@ -9,13 +9,16 @@ async function visitorSystem() {
     let os = /Android|iPhone|iPad|iPod|Mobile|CrOS/.test(agent) ? "other" : /Windows/.test(agent) ? "windows"
         : /Macintosh|Mac OS X/.test(agent) ? "mac" : /Linux|X11/.test(agent) ? "linux" : "other";
     let arm = /aarch64|arm64|armv8/i.test(agent), pc = /x86_64|amd64|x64|Win64/i.test(agent);
+    // Hints with nothing in them (a user agent string overridden without them) say nothing.
     const hints = navigator.userAgentData;
-    if (hints) {
+    if (hints && hints.platform) {
         os = hints.mobile ? "other" : { Windows: "windows", Linux: "linux", macOS: "mac" }[hints.platform] || "other";
         try {
             const values = await hints.getHighEntropyValues(["architecture", "bitness"]);
-            arm = values.architecture === "arm" && values.bitness === "64";
-            pc = values.architecture === "x86" && values.bitness === "64";
+            if (values.architecture) {
+                arm = values.architecture === "arm" && values.bitness === "64";
+                pc = values.architecture === "x86" && values.bitness === "64";
+            }
         } catch (error) {
             // The browser keeps its high-entropy values: the user agent string's word stands.
         }
@@ -59,8 +62,8 @@ async function offerTheRightDownload() {
             choice(file("-windows-x64.zip"), "or the zip, without an installer"));
     } else if (system === "linux-pc") {
         body.append(choice(file("-linux-x86_64.tar.gz"), "Download tarnwik for Linux", "choice"),
-            element("p", {}, "Unpack it anywhere and run tarnwik in its folder. On Debian, Ubuntu, Linux Mint and",
-                " their kin, apt can install it instead and bring each new version:"),
+            element("p", {}, "Unpack it anywhere and run tarnwik in its folder. On Debian 12, 13 and testing,",
+                " apt can install it instead and bring each new version:"),
             document.getElementById("apt"));
     } else if (system === "linux-arm64") {
         body.append(element("p", {}, "On Raspberry Pi OS (64-bit) and Debian for arm64, apt installs tarnwik",

@@ -38,6 +38,8 @@ VISITORS = {
     "Windows 11 on a PC": (CHROME.format("Windows NT 10.0; Win64; x64"), ("Windows", "x86", "64"), r"-windows-x64-setup\.exe$"),
     "Ubuntu on a PC": (CHROME.format("X11; Linux x86_64"), ("Linux", "x86", "64"), r"-linux-x86_64\.tar\.gz$"),
     "Ubuntu on a PC, in Firefox": (FIREFOX.format("X11; Ubuntu; Linux x86_64"), None, r"-linux-x86_64\.tar\.gz$"),
+    "Ubuntu on a PC, its user agent string replaced, empty hints": (
+        CHROME.format("X11; Linux x86_64"), ("", "", ""), r"-linux-x86_64\.tar\.gz$"),
     "Raspberry Pi OS": (CHROME.format("X11; Linux aarch64"), ("Linux", "arm", "64"), r"_arm64\.deb$"),
     "Raspberry Pi OS, reduced user agent": (CHROME.format("X11; Linux x86_64"), ("Linux", "arm", "64"), r"_arm64\.deb$"),
     "macOS": (CHROME.format("Macintosh; Intel Mac OS X 10_15_7"), ("macOS", "arm", "64"), SOURCE),
